@@ -1,0 +1,118 @@
+#include "report/page_render.h"
+
+#include "app/text/cp1252.h"
+#include "report/page_fonts.h"
+
+#include <QColor>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include <cmath>
+#include <variant>
+
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+
+QColor ColourOf(PageColour colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+// Draws one recorded operation; holds the scale from inches to painter units.
+class OperationPainter {
+public:
+    OperationPainter(QPainter& painter, double dotsPerInch) : painter_(painter), dpi_(dotsPerInch) {}
+
+    void operator()(const PageRect& rect) const {
+        const QRectF area(At(rect.left, rect.top), At(rect.right, rect.bottom));
+        painter_.fillRect(area.normalized(), ColourOf(rect.fill));
+        if (rect.width < 0) return;
+        painter_.setPen(PenFor(rect.width, rect.line));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(area.normalized());
+    }
+
+    void operator()(const PageLine& line) const {
+        if (line.width < 0) return;
+        painter_.setPen(PenFor(line.width, line.colour));
+        painter_.drawLine(At(line.x1, line.y1), At(line.x2, line.y2));
+    }
+
+    void operator()(const PageText& text) const {
+        if (text.font.points <= 0 || text.text.empty()) return;
+        const QFont font = QtFontFor(text.font, dpi_ / kPointsPerInch, painter_.device()->logicalDpiY());
+        const QString line = FromCp1252(text.text);
+        const double advance = QFontMetricsF(font, painter_.device()).horizontalAdvance(line);
+        QPointF baseline = At(text.x, text.y);
+        if (text.align == TextAlign::Centre) baseline.rx() -= advance / 2;
+        if (text.align == TextAlign::Right) baseline.rx() -= advance;
+        painter_.setFont(font);
+        painter_.setPen(Qt::black);
+        painter_.drawText(baseline, line);
+    }
+
+private:
+    QPointF At(float x, float y) const { return QPointF(x * dpi_, y * dpi_); }
+
+    // Width in points; 0 is the device's thinnest line (a cosmetic pen).
+    QPen PenFor(float width, PageColour colour) const {
+        QPen pen(ColourOf(colour));
+        pen.setWidthF(width * dpi_ / kPointsPerInch);
+        pen.setCapStyle(Qt::SquareCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+        return pen;
+    }
+
+    QPainter& painter_;
+    double dpi_;
+};
+
+} // namespace
+
+void PaintPage(const PageRecord& page, QPainter& painter, double dotsPerInch) {
+    painter.save();
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const OperationPainter paintOne(painter, dotsPerInch);
+    for (const PageOperation& operation : page.operations) std::visit(paintOne, operation);
+    painter.restore();
+}
+
+QImage RenderPageImage(const PageRecord& page, double dotsPerInch) {
+    const int width = static_cast<int>(std::ceil(kPageWidthInches * dotsPerInch));
+    const int height = static_cast<int>(std::ceil(kPageHeightInches * dotsPerInch));
+    QImage image(width, height, QImage::Format_RGB32);
+    const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch / 0.0254));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintPage(page, painter, dotsPerInch);
+    return image;
+}
+
+bool PrintPageOn(QPrinter& printer, const PageRecord& page) {
+    // The page is drawn for US Letter portrait from the paper's corner.
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer.setFullPage(true);
+    printer.setDocName(FromCp1252(page.title));
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    PaintPage(page, painter, printer.resolution());
+    return painter.end();
+}
+
+bool WriteProposalPdf(const PageRecord& page, const QString& path) {
+    QPdfWriter writer(path);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setTitle(FromCp1252(page.title));
+    writer.setCreator(QStringLiteral("Quillmark"));
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    PaintPage(page, painter, writer.resolution());
+    return painter.end();
+}
