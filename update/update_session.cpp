@@ -1,0 +1,6 @@
+#include "update/update_session.h"
+
+UpdateSession& TheUpdateSession() {
+    static UpdateSession session;
+    return session;
+}
