@@ -35,5 +35,9 @@ float ToFloat(const DecimalNumber& number);
 DecimalNumber DecimalFromDouble(double value);
 DecimalNumber DecimalFromFloat(float value);
 
+// The number written plainly: a leading "-" when negative, at least one digit before the point, a
+// point only when decimals follow, never an exponent ("-0.5", "1234.56", "0").
+std::string PlainDecimalText(const DecimalNumber& number);
+
 // units ÷ 10^places exactly: DecimalFromScaled(123450, 2) is 1234.5.
 DecimalNumber DecimalFromScaled(std::int64_t units, int places);

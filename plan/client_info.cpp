@@ -1,0 +1,92 @@
+#include "plan/client_info.h"
+
+#include "app/settings/settings_file.h"
+#include "app/shell/app_paths.h"
+#include "app/shell/planner.h"
+#include "app/toolkit/ez.h"
+#include "dates/date_pickers.h"
+#include "dates/dates.h"
+#include "msgbox/message_box.h"
+#include "plan/money.h"
+#include "plan/number_text.h"
+#include "plan/plan_fields.h"
+#include "plan/plan_state.h"
+#include "plan/planner_fields.h"
+#include "prefs/options.h"
+
+namespace {
+
+constexpr const char* kForm = "QM";
+constexpr const char* kInfo = "Info";
+constexpr int32_t kTotal = 220, kClient = 225, kStation = 230, kSalesrep = 235, kDate = 240, kStartMonth = 245,
+                  kYear = 250, kBudget = 255, kRate = 260, kProfile = 265;
+
+const std::string& File() { return Paths().settingsFile; }
+std::string Read(const char* key, const char* fallback) { return GETINI(File(), kInfo, key, fallback); }
+void Write(const char* key, const std::string& value) { PutIni(File(), kInfo, key, value); }
+
+// A list's item with the text, or the first item when the list no longer has one.
+int32_t ItemOrFirst(int32_t id, const std::string& text) {
+    const int32_t index = EZ_FINDNEXT(kForm, id, text, 0);
+    return index < 0 ? 0 : index;
+}
+
+void RestoreMoney(int32_t id, const char* key) {
+    const auto value = MoneyFromText(Read(key, "0"));
+    if (value && *value > 0) EZ_SETTEXT(kForm, id, FormatMoney(*value, kCentsMoneyMask, Prefs().CurrencyOption));
+}
+
+} // namespace
+
+void SaveClientInfo() {
+    const int currency = Prefs().CurrencyOption;
+    const BudgetRatios& r = Plan().ratios;
+    Write("Client", EZ_GETTEXT(kForm, kClient));
+    Write("Station", EZ_GETTEXT(kForm, kStation));
+    Write("Salesrep", EZ_GETTEXT(kForm, kSalesrep));
+    Write("PresentDate", IntegerText(GETDT(kForm, kDate)));
+    Write("StartMonth", EZ_GETTEXT(kForm, kStartMonth));
+    Write("Year", IntegerText(GETDT(kForm, kYear)));
+    Write("Budget", PlainMoneyText(kForm, kBudget, currency));
+    Write("Rate", PlainMoneyText(kForm, kRate, currency));
+    Write("Profile", EZ_GETTEXT(kForm, kProfile));
+    Write("Opportunity", IntegerText(r.Opportunity));
+    Write("MaxValue", IntegerText(r.MaxValue));
+    Write("CurrValue", IntegerText(r.CurrValue));
+}
+
+void RestoreClientInfo() {
+    EZ_SETTEXT(kForm, kClient, Read("Client", ""));
+    EZ_SETTEXT(kForm, kStation, Read("Station", ""));
+    EZ_SETTEXT(kForm, kSalesrep, Read("Salesrep", ""));
+    SETDT(kForm, kDate, LeadingInteger(Read("PresentDate", "0")));
+    EZ_SELECTITEM(kForm, kStartMonth, ItemOrFirst(kStartMonth, Read("StartMonth", "January")));
+    SETDT(kForm, kYear, LeadingInteger(Read("Year", "0")));
+    RestoreMoney(kBudget, "Budget");
+    RestoreMoney(kRate, "Rate");
+    PlanState& plan = Plan();
+    plan.ProfileIndex = ItemOrFirst(kProfile, Read("Profile", "None"));
+    EZ_SELECTITEM(kForm, kProfile, plan.ProfileIndex);
+    plan.ratios.Opportunity = LeadingInteger(Read("Opportunity", "10"));
+    plan.ratios.MaxValue = LeadingInteger(Read("MaxValue", "90"));
+    plan.ratios.CurrValue = LeadingInteger(Read("CurrValue", "65"));
+}
+
+void ClearPlan() {
+    const bool clearClient = OptionOn(kClearClient);
+    const std::string leadIn = clearClient ? "Both Client Information and" : "Only the";
+    const int32_t answer = ASKUSER("Clear Profile", "Are you SURE you want to clear this profile?{f10}",
+                                   leadIn + " Business Profile will be removed.{f6}", "", "*{G,f7}|&Yes|&No", 2);
+    if (answer != 1) return;
+    if (clearClient) {
+        for (int32_t id : {kClient, kStation, kSalesrep, kBudget, kRate}) EZ_SETTEXT(kForm, id, "");
+        SETDT(kForm, kDate, 0);
+        EZ_SELECTITEM(kForm, kStartMonth, ItemOrFirst(kStartMonth, MonthNameOf(TodayJulian())));
+        SETDT(kForm, kYear, 0);
+    }
+    Plan().ProfileIndex = 0;
+    EZ_SELECTITEM(kForm, kProfile, 0);
+    ShowProfileMonths();
+    EZ_SETTEXT(kForm, kTotal, "0.0");
+    UpdateProfileCommands(0);
+}

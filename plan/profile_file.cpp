@@ -1,0 +1,189 @@
+#include "plan/profile_file.h"
+
+#include "plan/number_text.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr size_t kFieldsPerRow = 1 + kMonthsPerYear;
+
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+std::string QuotedName(std::string_view name) {
+    std::string quoted = "\"";
+    for (char c : name) {
+        if (c == '"') quoted += "\"\"";
+        else quoted += IsLineBreak(c) ? ' ' : c;
+    }
+    return quoted + "\"";
+}
+
+// Splits one line into its fields: a comma ends a field, except inside double quotes.
+// Text after a closing quote up to the next comma is ignored; unquoted fields lose their blanks.
+std::vector<std::string> SplitFields(std::string_view line) {
+    std::vector<std::string> fields;
+    size_t i = 0;
+    while (true) {
+        while (i < line.size() && IsBlank(line[i])) ++i;
+        std::string field;
+        if (i < line.size() && line[i] == '"') {
+            for (++i; i < line.size(); ++i) {
+                if (line[i] != '"') field += line[i];
+                else if (i + 1 < line.size() && line[i + 1] == '"') field += line[++i];
+                else break;
+            }
+            while (i < line.size() && line[i] != ',') ++i;
+        } else {
+            while (i < line.size() && line[i] != ',') field += line[i++];
+            while (!field.empty() && IsBlank(field.back())) field.pop_back();
+        }
+        fields.push_back(std::move(field));
+        if (i >= line.size()) return fields;
+        ++i;  // the comma: another field follows, even at the end of the line
+    }
+}
+
+// Collects fields into rows, 13 to a row, until the store is full.
+class RowFiller {
+public:
+    explicit RowFiller(ProfileStore& store) : store_(store) {}
+
+    bool full() const { return row_ >= kProfileRows; }
+
+    void add(const std::string& field) {
+        if (full()) return;
+        BusinessProfile& profile = store_.rows[static_cast<size_t>(row_)];
+        if (column_ == 0) profile.name = field;
+        else profile.percentages[column_ - 1] = LeadingNumberFloat(field);
+        if (++column_ == kFieldsPerRow) {
+            column_ = 0;
+            ++row_;
+        }
+    }
+
+private:
+    ProfileStore& store_;
+    int row_ = 0;
+    size_t column_ = 0;
+};
+
+// Empties every row after the first empty name, so that no old row can come back into use later.
+void ClearRowsAfterFirstEmptyName(ProfileStore& store) {
+    for (size_t row = static_cast<size_t>(ProfilesInUse(store)); row < store.rows.size(); ++row)
+        store.rows[row] = BusinessProfile{};
+}
+
+bool ReadWholeFile(const QString& filePath, std::string& bytes) {
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) return false;
+    bytes.assign(content.constData(), static_cast<size_t>(content.size()));
+    return true;
+}
+
+} // namespace
+
+std::string PercentageFileText(float value) {
+    if (std::isnan(value)) return "0";
+    if (std::isinf(value)) value = value < 0 ? std::numeric_limits<float>::lowest() : std::numeric_limits<float>::max();
+    // Seven significant digits of the exact value, as d.dddddde±x.
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 6);
+    if (error != std::errc()) return "0";
+    const std::string_view text(buffer, static_cast<size_t>(end - buffer));
+    const size_t exponentAt = text.find('e');
+
+    DecimalNumber number;
+    std::string digits;
+    for (char c : text.substr(0, exponentAt)) {
+        if (c == '-') number.negative = true;
+        else if (c != '.') digits += c;
+    }
+    int exponent = 0;
+    std::from_chars(text.data() + exponentAt + 1 + (text[exponentAt + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                    exponent);
+    // The point stands after the first digit, moved by the exponent.
+    const int pointAt = 1 + exponent;
+    if (pointAt <= 0) {
+        number.fractionDigits = std::string(static_cast<size_t>(-pointAt), '0') + digits;
+    } else if (static_cast<size_t>(pointAt) >= digits.size()) {
+        number.wholeDigits = digits + std::string(static_cast<size_t>(pointAt) - digits.size(), '0');
+    } else {
+        number.wholeDigits = digits.substr(0, static_cast<size_t>(pointAt));
+        number.fractionDigits = digits.substr(static_cast<size_t>(pointAt));
+    }
+    Normalize(number);
+    return PlainDecimalText(number);
+}
+
+std::string ProfileFileText(const ProfileStore& store) {
+    std::string text;
+    const int inUse = ProfilesInUse(store);
+    for (int row = 0; row < inUse; ++row) {
+        const BusinessProfile& profile = store.rows[static_cast<size_t>(row)];
+        text += QuotedName(profile.name);
+        text += kLineEnd;
+        for (float percentage : profile.percentages) {
+            text += PercentageFileText(percentage);
+            text += kLineEnd;
+        }
+    }
+    return text;
+}
+
+void ReadProfileFileText(ProfileStore& store, std::string_view bytes) {
+    ClearProfiles(store);
+    RowFiller filler(store);
+    size_t lineStart = 0;
+    while (lineStart < bytes.size() && !filler.full()) {
+        size_t lineEnd = lineStart;
+        while (lineEnd < bytes.size() && !IsLineBreak(bytes[lineEnd])) ++lineEnd;
+        const std::string_view line = bytes.substr(lineStart, lineEnd - lineStart);
+        const bool blank = line.find_first_not_of(" \t") == std::string_view::npos;
+        if (!blank)
+            for (const std::string& field : SplitFields(line)) filler.add(field);
+        // CR LF, a lone LF and a lone CR each end a line.
+        if (lineEnd < bytes.size() && bytes[lineEnd] == '\r' && lineEnd + 1 < bytes.size() &&
+            bytes[lineEnd + 1] == '\n')
+            ++lineEnd;
+        lineStart = lineEnd + 1;
+    }
+    ClearRowsAfterFirstEmptyName(store);
+}
+
+bool LoadProfiles(ProfileStore& store, const QString& filePath) {
+    if (!QFileInfo::exists(filePath)) {
+        ResetToDefaultProfiles(store);
+        return SaveProfiles(store, filePath);
+    }
+    std::string bytes;
+    const bool read = ReadWholeFile(filePath, bytes);
+    if (read) ReadProfileFileText(store, bytes);
+    // Without a single row the profile list would be empty and row 0 would not exist.
+    if (!read || ProfilesInUse(store) == 0) {
+        ResetToDefaultProfiles(store);
+        return false;
+    }
+    return true;
+}
+
+bool SaveProfiles(const ProfileStore& store, const QString& filePath) {
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const std::string text = ProfileFileText(store);
+    const auto size = static_cast<qint64>(text.size());
+    if (file.write(text.data(), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
