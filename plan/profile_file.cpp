@@ -178,10 +178,12 @@ bool LoadProfiles(ProfileStore& store, const QString& filePath) {
 
 bool SaveProfiles(const ProfileStore& store, const QString& filePath) {
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered, so that a write cut short (a full disk) is seen here; through the buffer a short
+    // write at commit time can go unnoticed and replace the old file with part of the new one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     const std::string text = ProfileFileText(store);
     const auto size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size) {
+    if (file.write(text.data(), size) != size || file.size() != size) {
         file.cancelWriting();
         return false;
     }
