@@ -59,7 +59,8 @@ template <typename Real> Real ToReal(const DecimalNumber& number) {
 
 template <typename Real> DecimalNumber FromReal(Real value) {
     if (std::isnan(value)) return {};
-    if (std::isinf(value)) value = value < 0 ? std::numeric_limits<Real>::lowest() : std::numeric_limits<Real>::max();
+    if (std::isinf(value))
+        value = value < 0 ? std::numeric_limits<Real>::lowest() : std::numeric_limits<Real>::max();
     // The fixed notation of the smallest denormal double needs about 330 characters.
     char buffer[512];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
@@ -71,7 +72,8 @@ template <typename Real> DecimalNumber FromReal(Real value) {
 
 void Normalize(DecimalNumber& number) {
     const auto firstSignificant = number.wholeDigits.find_first_not_of('0');
-    number.wholeDigits.erase(0, firstSignificant == std::string::npos ? number.wholeDigits.size() : firstSignificant);
+    number.wholeDigits.erase(0, firstSignificant == std::string::npos ? number.wholeDigits.size()
+                                                                      : firstSignificant);
     const auto lastSignificant = number.fractionDigits.find_last_not_of('0');
     number.fractionDigits.erase(lastSignificant == std::string::npos ? 0 : lastSignificant + 1);
     if (number.isZero()) number.negative = false;
@@ -106,7 +108,8 @@ std::optional<std::int64_t> ToScaledInteger(const DecimalNumber& number, int pla
     // 19 digits always fit the unsigned accumulator; more never fit a signed 64-bit integer.
     if (digits.size() > 19) return std::nullopt;
     std::uint64_t magnitude = 0;
-    for (char c : digits) magnitude = magnitude * 10 + static_cast<std::uint64_t>(c - '0');
+    for (char c : digits)
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(c - '0');
 
     constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
     if (!rounded.negative) {
@@ -133,11 +136,19 @@ std::string PlainDecimalText(const DecimalNumber& number) {
     return text;
 }
 
-double ToDouble(const DecimalNumber& number) { return ToReal<double>(number); }
-float ToFloat(const DecimalNumber& number) { return ToReal<float>(number); }
+double ToDouble(const DecimalNumber& number) {
+    return ToReal<double>(number);
+}
+float ToFloat(const DecimalNumber& number) {
+    return ToReal<float>(number);
+}
 
-DecimalNumber DecimalFromDouble(double value) { return FromReal(value); }
-DecimalNumber DecimalFromFloat(float value) { return FromReal(value); }
+DecimalNumber DecimalFromDouble(double value) {
+    return FromReal(value);
+}
+DecimalNumber DecimalFromFloat(float value) {
+    return FromReal(value);
+}
 
 DecimalNumber DecimalFromScaled(std::int64_t units, int places) {
     if (places < 0) places = 0;

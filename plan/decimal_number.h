@@ -6,9 +6,9 @@
 #include <string>
 
 struct DecimalNumber {
-    bool negative = false;       // never set for zero
-    std::string wholeDigits;     // digits before the point, no leading zeros ("" for 0)
-    std::string fractionDigits;  // digits after the point, no trailing zeros
+    bool negative = false;      // never set for zero
+    std::string wholeDigits;    // digits before the point, no leading zeros ("" for 0)
+    std::string fractionDigits; // digits after the point, no trailing zeros
 
     bool isZero() const { return wholeDigits.empty() && fractionDigits.empty(); }
 };

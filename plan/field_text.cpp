@@ -18,7 +18,9 @@ std::string NormalizePercentText(std::string_view fieldText) {
 std::string TrimText(std::string_view fieldText) {
     size_t begin = 0;
     size_t end = fieldText.size();
-    while (begin < end && IsBlank(fieldText[begin])) ++begin;
-    while (end > begin && IsBlank(fieldText[end - 1])) --end;
+    while (begin < end && IsBlank(fieldText[begin]))
+        ++begin;
+    while (end > begin && IsBlank(fieldText[end - 1]))
+        --end;
     return std::string(fieldText.substr(begin, end - begin));
 }

@@ -16,9 +16,12 @@ std::string WithOneDigitShown(std::string_view mask) {
     std::string forced(mask);
     size_t lastOptional = std::string::npos;
     for (size_t i = 0; i < forced.size(); ++i) {
-        if (forced[i] == '\\') ++i;
-        else if (forced[i] == '.') break;
-        else if (forced[i] == '#') lastOptional = i;
+        if (forced[i] == '\\')
+            ++i;
+        else if (forced[i] == '.')
+            break;
+        else if (forced[i] == '#')
+            lastOptional = i;
     }
     if (lastOptional != std::string::npos) forced[lastOptional] = '0';
     return forced;
@@ -27,12 +30,16 @@ std::string WithOneDigitShown(std::string_view mask) {
 // The euro writes "." between thousands and "," before the decimals.
 void ExchangeSeparators(std::string& text) {
     for (char& c : text) {
-        if (c == '.') c = ',';
-        else if (c == ',') c = '.';
+        if (c == '.')
+            c = ',';
+        else if (c == ',')
+            c = '.';
     }
 }
 
-bool IsCurrencySign(char c) { return c == '$' || c == '\x80' || c == '\xA3'; }
+bool IsCurrencySign(char c) {
+    return c == '$' || c == '\x80' || c == '\xA3';
+}
 
 } // namespace
 
@@ -45,10 +52,13 @@ std::optional<Money> MoneyFromText(std::string_view plainText) {
     return ToScaledInteger(ReadLeadingNumber(plainText), 2);
 }
 
-double MoneyToReal(Money value) { return static_cast<double>(value) / 100.0; }
+double MoneyToReal(Money value) {
+    return static_cast<double>(value) / 100.0;
+}
 
 std::string_view CurrencySymbolEntry(int currency) {
-    if (currency < 0 || currency >= static_cast<int>(kCurrencySymbols.size())) return kCurrencySymbols[kDollar];
+    if (currency < 0 || currency >= static_cast<int>(kCurrencySymbols.size()))
+        return kCurrencySymbols[kDollar];
     return kCurrencySymbols[static_cast<size_t>(currency)];
 }
 

@@ -4,7 +4,9 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // One place of a number mask.
 struct MaskPlace {
@@ -14,8 +16,8 @@ struct MaskPlace {
 };
 
 struct NumberMask {
-    std::vector<MaskPlace> whole;     // places before the decimal point
-    std::vector<MaskPlace> fraction;  // places after it
+    std::vector<MaskPlace> whole;    // places before the decimal point
+    std::vector<MaskPlace> fraction; // places after it
     bool hasPoint = false;
     bool grouping = false;
 };
@@ -44,7 +46,8 @@ NumberMask ParseMask(std::string_view text) {
 
 size_t CountDigitPlaces(const std::vector<MaskPlace>& places) {
     size_t count = 0;
-    for (const MaskPlace& place : places) count += place.isDigit() ? 1 : 0;
+    for (const MaskPlace& place : places)
+        count += place.isDigit() ? 1 : 0;
     return count;
 }
 
@@ -52,7 +55,7 @@ size_t CountDigitPlaces(const std::vector<MaskPlace>& places) {
 // digit places; digits beyond the places all go to the first one; a "0" place and every digit place
 // to its right always show a digit.
 class WholePartWriter {
-public:
+  public:
     WholePartWriter(const NumberMask& mask, const std::string& wholeDigits) : mask_(mask) {
         const size_t places = CountDigitPlaces(mask.whole);
         size_t firstZero = places;
@@ -77,14 +80,16 @@ public:
             }
             const size_t fromRight = places - 1 - placeIndex++;
             // The first place takes every digit at or beyond its position.
-            while (next_ < digits_.size() && digits_.size() - 1 - next_ >= fromRight) writeDigit(out);
+            while (next_ < digits_.size() && digits_.size() - 1 - next_ >= fromRight)
+                writeDigit(out);
         }
         // A mask with decimal places but no whole places still shows the whole digits.
         if (places == 0 && !mask_.fraction.empty())
-            while (next_ < digits_.size()) writeDigit(out);
+            while (next_ < digits_.size())
+                writeDigit(out);
     }
 
-private:
+  private:
     void writeDigit(std::string& out) {
         out += digits_[next_++];
         const size_t remaining = digits_.size() - next_;
@@ -98,7 +103,7 @@ private:
 
 // Writes the decimals; a "#" place shows nothing once only zeros on "#" places follow.
 void WriteFraction(std::string& out, const std::vector<MaskPlace>& places, const std::string& digits) {
-    size_t lastShown = 0;  // one past the last digit place that shows its digit
+    size_t lastShown = 0; // one past the last digit place that shows its digit
     size_t index = 0;
     for (const MaskPlace& place : places) {
         if (!place.isDigit()) continue;
@@ -118,25 +123,36 @@ void WriteFraction(std::string& out, const std::vector<MaskPlace>& places, const
 
 } // namespace
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 DecimalNumber ReadLeadingNumber(std::string_view text) {
     size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
     DecimalNumber number;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) number.negative = text[i++] == '-';
-    while (i < text.size() && IsDigit(text[i])) number.wholeDigits += text[i++];
+    while (i < text.size() && IsDigit(text[i]))
+        number.wholeDigits += text[i++];
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && IsDigit(text[i])) number.fractionDigits += text[i++];
+        while (i < text.size() && IsDigit(text[i]))
+            number.fractionDigits += text[i++];
     }
     Normalize(number);
     return number;
 }
 
-double LeadingNumberValue(std::string_view text) { return ToDouble(ReadLeadingNumber(text)); }
-float LeadingNumberFloat(std::string_view text) { return ToFloat(ReadLeadingNumber(text)); }
-std::int32_t LeadingInteger(std::string_view text) { return ToInt32Clamped(ReadLeadingNumber(text)); }
+double LeadingNumberValue(std::string_view text) {
+    return ToDouble(ReadLeadingNumber(text));
+}
+float LeadingNumberFloat(std::string_view text) {
+    return ToFloat(ReadLeadingNumber(text));
+}
+std::int32_t LeadingInteger(std::string_view text) {
+    return ToInt32Clamped(ReadLeadingNumber(text));
+}
 
 std::string FormatNumber(const DecimalNumber& value, std::string_view maskText) {
     const NumberMask mask = ParseMask(maskText);
@@ -154,11 +170,19 @@ std::string FormatNumber(const DecimalNumber& value, std::string_view maskText) 
     return out;
 }
 
-std::string FormatNumber(double value, std::string_view mask) { return FormatNumber(DecimalFromDouble(value), mask); }
-std::string FormatNumber(float value, std::string_view mask) { return FormatNumber(DecimalFromFloat(value), mask); }
+std::string FormatNumber(double value, std::string_view mask) {
+    return FormatNumber(DecimalFromDouble(value), mask);
+}
+std::string FormatNumber(float value, std::string_view mask) {
+    return FormatNumber(DecimalFromFloat(value), mask);
+}
 std::string FormatNumber(std::int64_t value, std::string_view mask) {
     return FormatNumber(DecimalFromScaled(value, 0), mask);
 }
-std::string FormatNumber(int value, std::string_view mask) { return FormatNumber(std::int64_t{value}, mask); }
+std::string FormatNumber(int value, std::string_view mask) {
+    return FormatNumber(std::int64_t{value}, mask);
+}
 
-std::string IntegerText(std::int64_t value) { return std::to_string(value); }
+std::string IntegerText(std::int64_t value) {
+    return std::to_string(value);
+}

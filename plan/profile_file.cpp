@@ -15,13 +15,17 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr size_t kFieldsPerRow = 1 + kMonthsPerYear;
 
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool IsLineBreak(char c) {
+    return c == '\r' || c == '\n';
+}
 
 std::string QuotedName(std::string_view name) {
     std::string quoted = "\"";
     for (char c : name) {
-        if (c == '"') quoted += "\"\"";
-        else quoted += IsLineBreak(c) ? ' ' : c;
+        if (c == '"')
+            quoted += "\"\"";
+        else
+            quoted += IsLineBreak(c) ? ' ' : c;
     }
     return quoted + "\"";
 }
@@ -32,28 +36,35 @@ std::vector<std::string> SplitFields(std::string_view line) {
     std::vector<std::string> fields;
     size_t i = 0;
     while (true) {
-        while (i < line.size() && IsBlank(line[i])) ++i;
+        while (i < line.size() && IsBlank(line[i]))
+            ++i;
         std::string field;
         if (i < line.size() && line[i] == '"') {
             for (++i; i < line.size(); ++i) {
-                if (line[i] != '"') field += line[i];
-                else if (i + 1 < line.size() && line[i + 1] == '"') field += line[++i];
-                else break;
+                if (line[i] != '"')
+                    field += line[i];
+                else if (i + 1 < line.size() && line[i + 1] == '"')
+                    field += line[++i];
+                else
+                    break;
             }
-            while (i < line.size() && line[i] != ',') ++i;
+            while (i < line.size() && line[i] != ',')
+                ++i;
         } else {
-            while (i < line.size() && line[i] != ',') field += line[i++];
-            while (!field.empty() && IsBlank(field.back())) field.pop_back();
+            while (i < line.size() && line[i] != ',')
+                field += line[i++];
+            while (!field.empty() && IsBlank(field.back()))
+                field.pop_back();
         }
         fields.push_back(std::move(field));
         if (i >= line.size()) return fields;
-        ++i;  // the comma: another field follows, even at the end of the line
+        ++i; // the comma: another field follows, even at the end of the line
     }
 }
 
 // Collects fields into rows, 13 to a row, until the store is full.
 class RowFiller {
-public:
+  public:
     explicit RowFiller(ProfileStore& store) : store_(store) {}
 
     bool full() const { return row_ >= kProfileRows; }
@@ -61,15 +72,17 @@ public:
     void add(const std::string& field) {
         if (full()) return;
         BusinessProfile& profile = store_.rows[static_cast<size_t>(row_)];
-        if (column_ == 0) profile.name = field;
-        else profile.percentages[column_ - 1] = LeadingNumberFloat(field);
+        if (column_ == 0)
+            profile.name = field;
+        else
+            profile.percentages[column_ - 1] = LeadingNumberFloat(field);
         if (++column_ == kFieldsPerRow) {
             column_ = 0;
             ++row_;
         }
     }
 
-private:
+  private:
     ProfileStore& store_;
     int row_ = 0;
     size_t column_ = 0;
@@ -94,10 +107,12 @@ bool ReadWholeFile(const QString& filePath, std::string& bytes) {
 
 std::string PercentageFileText(float value) {
     if (std::isnan(value)) return "0";
-    if (std::isinf(value)) value = value < 0 ? std::numeric_limits<float>::lowest() : std::numeric_limits<float>::max();
+    if (std::isinf(value))
+        value = value < 0 ? std::numeric_limits<float>::lowest() : std::numeric_limits<float>::max();
     // Seven significant digits of the exact value, as d.dddddde±x.
     char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 6);
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 6);
     if (error != std::errc()) return "0";
     const std::string_view text(buffer, static_cast<size_t>(end - buffer));
     const size_t exponentAt = text.find('e');
@@ -105,12 +120,14 @@ std::string PercentageFileText(float value) {
     DecimalNumber number;
     std::string digits;
     for (char c : text.substr(0, exponentAt)) {
-        if (c == '-') number.negative = true;
-        else if (c != '.') digits += c;
+        if (c == '-')
+            number.negative = true;
+        else if (c != '.')
+            digits += c;
     }
     int exponent = 0;
-    std::from_chars(text.data() + exponentAt + 1 + (text[exponentAt + 1] == '+' ? 1 : 0), text.data() + text.size(),
-                    exponent);
+    std::from_chars(text.data() + exponentAt + 1 + (text[exponentAt + 1] == '+' ? 1 : 0),
+                    text.data() + text.size(), exponent);
     // The point stands after the first digit, moved by the exponent.
     const int pointAt = 1 + exponent;
     if (pointAt <= 0) {
@@ -146,11 +163,13 @@ void ReadProfileFileText(ProfileStore& store, std::string_view bytes) {
     size_t lineStart = 0;
     while (lineStart < bytes.size() && !filler.full()) {
         size_t lineEnd = lineStart;
-        while (lineEnd < bytes.size() && !IsLineBreak(bytes[lineEnd])) ++lineEnd;
+        while (lineEnd < bytes.size() && !IsLineBreak(bytes[lineEnd]))
+            ++lineEnd;
         const std::string_view line = bytes.substr(lineStart, lineEnd - lineStart);
         const bool blank = line.find_first_not_of(" \t") == std::string_view::npos;
         if (!blank)
-            for (const std::string& field : SplitFields(line)) filler.add(field);
+            for (const std::string& field : SplitFields(line))
+                filler.add(field);
         // CR LF, a lone LF and a lone CR each end a line.
         if (lineEnd < bytes.size() && bytes[lineEnd] == '\r' && lineEnd + 1 < bytes.size() &&
             bytes[lineEnd + 1] == '\n')

@@ -10,23 +10,31 @@ unsigned char UpperCp1252(unsigned char c) {
     if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 0x20);
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
     switch (c) {
-    case 0x9A: return 0x8A;  // s with caron
-    case 0x9C: return 0x8C;  // ligature oe
-    case 0x9E: return 0x8E;  // z with caron
-    case 0xFF: return 0x9F;  // y with diaeresis
-    default: return c;
+    case 0x9A:
+        return 0x8A; // s with caron
+    case 0x9C:
+        return 0x8C; // ligature oe
+    case 0x9E:
+        return 0x8E; // z with caron
+    case 0xFF:
+        return 0x9F; // y with diaeresis
+    default:
+        return c;
     }
 }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return UpperCp1252(static_cast<unsigned char>(x)) == UpperCp1252(static_cast<unsigned char>(y));
+               return UpperCp1252(static_cast<unsigned char>(x)) ==
+                      UpperCp1252(static_cast<unsigned char>(y));
            });
 }
 
 } // namespace
 
-void ClearProfiles(ProfileStore& store) { store.rows.fill(BusinessProfile{}); }
+void ClearProfiles(ProfileStore& store) {
+    store.rows.fill(BusinessProfile{});
+}
 
 void ResetToDefaultProfiles(ProfileStore& store) {
     ClearProfiles(store);
@@ -43,7 +51,8 @@ std::vector<std::string> ProfileNames(const ProfileStore& store) {
     std::vector<std::string> names;
     const int inUse = ProfilesInUse(store);
     names.reserve(static_cast<size_t>(inUse));
-    for (int row = 0; row < inUse; ++row) names.push_back(store.rows[static_cast<size_t>(row)].name);
+    for (int row = 0; row < inUse; ++row)
+        names.push_back(store.rows[static_cast<size_t>(row)].name);
     return names;
 }
 

@@ -5,12 +5,12 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr int kProfileRows = 501;  // row 0 "None" and up to 500 of the user's profiles
+inline constexpr int kProfileRows = 501; // row 0 "None" and up to 500 of the user's profiles
 inline constexpr int kMonthsPerYear = 12;
 
 struct BusinessProfile {
     std::string name;                                // code page 1252
-    std::array<float, kMonthsPerYear> percentages{};  // January ... December
+    std::array<float, kMonthsPerYear> percentages{}; // January ... December
 };
 
 // The rows in use are 0, 1, 2, ... up to the first empty name; every row after it is empty with

@@ -54,7 +54,8 @@ TEST(FormatMoney, ShowsEachCurrencyWithItsSeparators) {
         {123450, kCentsMoneyMask, -1, "$1,234.50"},
     };
     for (const FormatCase& c : cases) {
-        SCOPED_TRACE(std::to_string(c.value) + " " + std::string(c.mask) + " option " + std::to_string(c.currency));
+        SCOPED_TRACE(std::to_string(c.value) + " " + std::string(c.mask) + " option " +
+                     std::to_string(c.currency));
         EXPECT_EQ(FormatMoney(c.value, c.mask, c.currency), c.text);
     }
 }
@@ -72,9 +73,9 @@ TEST(PlainMoneyText, ReadsFieldTextsBack) {
         {kEuroSign + "1.234,56", kEuro, "1234.56", 123456},
         {kEuroSign + "1.234.567,80", kEuro, "1234567.80", 123456780},
         {kPoundSign + "1,235", kPound, "1235", 123500},
-        {"1.234,56", kDollar, "1.23456", 123},  // the dot is the decimal point, the comma is dropped
+        {"1.234,56", kDollar, "1.23456", 123}, // the dot is the decimal point, the comma is dropped
         {"$12,000.555", kDollar, "12000.555", 1200056},
-        {"12" + kPoundSign + "3$4" + kEuroSign, kDollar, "1234", 123400},  // signs go wherever they stand
+        {"12" + kPoundSign + "3$4" + kEuroSign, kDollar, "1234", 123400}, // signs go wherever they stand
         {"$.50", kDollar, ".50", 50},
         {"-$50", kDollar, "-50", -5000},
         {"abc", kDollar, "abc", 0},
@@ -94,7 +95,8 @@ TEST(PlainMoneyText, ReadsBackWhatFormatMoneyShows) {
     for (int currency : {kDollar, kEuro, kPound}) {
         for (Money amount : amounts) {
             SCOPED_TRACE(std::to_string(amount) + " option " + std::to_string(currency));
-            EXPECT_EQ(MoneyFromText(PlainMoneyText(FormatMoney(amount, kCentsMoneyMask, currency), currency)), amount);
+            EXPECT_EQ(MoneyFromText(PlainMoneyText(FormatMoney(amount, kCentsMoneyMask, currency), currency)),
+                      amount);
         }
     }
 }
@@ -109,19 +111,19 @@ TEST(NormalizeMoneyText, ShowsWholeUnitsOrNothing) {
     const NormalizeCase cases[] = {
         {"12000", kDollar, "$12,000"},
         {"  12000  ", kDollar, "$12,000"},
-        {"$12,000", kDollar, "$12,000"},  // leaving the field again changes nothing
+        {"$12,000", kDollar, "$12,000"}, // leaving the field again changes nothing
         {"12000", kEuro, kEuroSign + "12.000"},
         {kEuroSign + "12.000", kEuro, kEuroSign + "12.000"},
         {"12000", kPound, kPoundSign + "12,000"},
-        {"1234.567", kDollar, "$1,235"},    // stored as 1234.57 first
+        {"1234.567", kDollar, "$1,235"}, // stored as 1234.57 first
         {"2.50", kDollar, "$2"},
-        {"2.505", kDollar, "$2"},           // 2.505 is kept as 2.50, which shows as 2
+        {"2.505", kDollar, "$2"}, // 2.505 is kept as 2.50, which shows as 2
         {"3.5", kDollar, "$4"},
         {"1.234,56", kDollar, "$1"},
         {kEuroSign + "1.234,56", kEuro, kEuroSign + "1.235"},
         {"0.30", kDollar, "$0"},
         {"0", kDollar, ""},
-        {"0.004", kDollar, ""},             // rounds to no hundredth at all
+        {"0.004", kDollar, ""}, // rounds to no hundredth at all
         {"-50", kDollar, ""},
         {"abc", kDollar, ""},
         {"", kDollar, ""},
@@ -164,7 +166,7 @@ TEST(MoneyFromReal, RoundsHundredthsHalvesToEven) {
     EXPECT_EQ(MoneyFromReal(1234.567), 123457);
     EXPECT_EQ(MoneyFromReal(0.125), 12);
     EXPECT_EQ(MoneyFromReal(0.135), 14);
-    EXPECT_EQ(MoneyFromReal(2.675), 268);  // the value as written, not the binary value just below it
+    EXPECT_EQ(MoneyFromReal(2.675), 268); // the value as written, not the binary value just below it
     EXPECT_EQ(MoneyFromReal(-0.125), -12);
     EXPECT_EQ(MoneyFromReal(0.0), 0);
     EXPECT_FALSE(MoneyFromReal(1e17));

@@ -19,18 +19,18 @@ TEST(LeadingNumber, ReadsTheLongestLeadingSignedDecimal) {
         {"12000", 12000, 12000},
         {"  7.25", 7.25, 7},
         {"\t-3", -3, -3},
-        {"+4.5", 4.5, 4},       // half to even
-        {"5.5", 5.5, 6},        // half to even
-        {"-2.5", -2.5, -2},     // half to even
+        {"+4.5", 4.5, 4},   // half to even
+        {"5.5", 5.5, 6},    // half to even
+        {"-2.5", -2.5, -2}, // half to even
         {"2.5000001", 2.5000001, 3},
-        {"1,234", 1, 1},        // a thousands separator ends the number
-        {"$1234", 0, 0},        // so does a currency sign
-        {"1.2.3", 1.2, 1},      // at most one decimal point
+        {"1,234", 1, 1},   // a thousands separator ends the number
+        {"$1234", 0, 0},   // so does a currency sign
+        {"1.2.3", 1.2, 1}, // at most one decimal point
         {".5", 0.5, 0},
         {"-.75x", -0.75, -1},
-        {"1e5", 1, 1},          // no exponent
-        {"12 34", 12, 12},      // blanks end the number
-        {"- 5", 0, 0},          // the sign must touch the digits
+        {"1e5", 1, 1},     // no exponent
+        {"12 34", 12, 12}, // blanks end the number
+        {"- 5", 0, 0},     // the sign must touch the digits
         {"abc", 0, 0},
         {"", 0, 0},
         {"-", 0, 0},
@@ -71,10 +71,22 @@ struct RoundCase {
 
 TEST(DecimalNumber, RoundsHalvesToEvenOnDecimalDigits) {
     const RoundCase cases[] = {
-        {"2.5", 0, "2"},       {"3.5", 0, "4"},         {"-2.5", 0, "-2"},   {"-3.5", 0, "-4"},
-        {"2.675", 2, "2.68"},  {"2.665", 2, "2.66"},    {"2.6651", 2, "2.67"}, {"9.995", 2, "10"},
-        {"999.5", 0, "1000"},  {"0.05", 1, "0"},        {"0.15", 1, "0.2"},  {"-0.4", 0, "0"},
-        {"1234.567", 2, "1234.57"}, {"7", 3, "7"},     {"0.5", 0, "0"},     {"1.5", 0, "2"},
+        {"2.5", 0, "2"},
+        {"3.5", 0, "4"},
+        {"-2.5", 0, "-2"},
+        {"-3.5", 0, "-4"},
+        {"2.675", 2, "2.68"},
+        {"2.665", 2, "2.66"},
+        {"2.6651", 2, "2.67"},
+        {"9.995", 2, "10"},
+        {"999.5", 0, "1000"},
+        {"0.05", 1, "0"},
+        {"0.15", 1, "0.2"},
+        {"-0.4", 0, "0"},
+        {"1234.567", 2, "1234.57"},
+        {"7", 3, "7"},
+        {"0.5", 0, "0"},
+        {"1.5", 0, "2"},
     };
     for (const RoundCase& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " to " + std::to_string(c.places));
@@ -84,8 +96,10 @@ TEST(DecimalNumber, RoundsHalvesToEvenOnDecimalDigits) {
 
 TEST(DecimalNumber, ScaledIntegersReportWhatDoesNotFit) {
     EXPECT_EQ(ToScaledInteger(ReadLeadingNumber("1234.565"), 2), 123456);
-    EXPECT_EQ(ToScaledInteger(ReadLeadingNumber("9223372036854775807"), 0), std::numeric_limits<std::int64_t>::max());
-    EXPECT_EQ(ToScaledInteger(ReadLeadingNumber("-9223372036854775808"), 0), std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(ToScaledInteger(ReadLeadingNumber("9223372036854775807"), 0),
+              std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(ToScaledInteger(ReadLeadingNumber("-9223372036854775808"), 0),
+              std::numeric_limits<std::int64_t>::min());
     EXPECT_FALSE(ToScaledInteger(ReadLeadingNumber("9223372036854775808"), 0));
     EXPECT_FALSE(ToScaledInteger(ReadLeadingNumber("-9223372036854775809"), 0));
     EXPECT_FALSE(ToScaledInteger(ReadLeadingNumber("99999999999999999999"), 2));
@@ -105,7 +119,7 @@ TEST(DecimalNumber, BinaryValuesBecomeTheirShortestDecimal) {
 }
 
 struct MaskCase {
-    const char* number;  // read as an exact decimal
+    const char* number; // read as an exact decimal
     const char* mask;
     const char* text;
 };
@@ -145,13 +159,15 @@ TEST(FormatNumber, FollowsTheMask) {
         {"2018", "0000\\-", "2018-"},
         {"7", "00\\/", "07/"},
         {"3", "# ads", "3 ads"},
-        {"1234.5", "\\#0", "#1234"},     // "\#" is a literal
-        {"4", "0.0.0", "4.0.0"},        // a second point is a literal
-        {"4", "x\\", "x"},              // a lone backslash at the end shows nothing
+        {"1234.5", "\\#0", "#1234"}, // "\#" is a literal
+        {"4", "0.0.0", "4.0.0"},     // a second point is a literal
+        {"4", "x\\", "x"},           // a lone backslash at the end shows nothing
+        {"12.5", ".00", "12.50"},    // whole digits show even without a whole place
+        {"5", "abc", "abc"},         // a mask without digit places shows no number
         // negative values
         {"-3", "0.0", "-3.0"},
         {"-1234.5", "$#,.00", "-$1,234.50"},
-        {"-0.04", "0.0", "0.0"},        // rounds to zero: no sign
+        {"-0.04", "0.0", "0.0"}, // rounds to zero: no sign
         {"-0.5", "#", ""},
     };
     for (const MaskCase& c : cases) {

@@ -21,7 +21,8 @@
 namespace {
 
 // The built-in profiles as the product's table lists them: row, name, January ... December.
-constexpr const char* kBuiltInTable = R"table(| 0 | "None" | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 |
+constexpr const char* kBuiltInTable =
+    R"table(| 0 | "None" | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 | 0.0 |
 | 1 | "All Retail Sales" | 7.2 | 7.1 | 8.1 | 8.1 | 8.6 | 8.4 | 8.5 | 8.6 | 8.1 | 8.5 | 8.5 | 10.3 |
 | 2 | "Appliance Stores" | 7.4 | 6.9 | 7.8 | 7.6 | 8.1 | 9.0 | 9.6 | 8.5 | 8.0 | 8.3 | 8.6 | 10.2 |
 | 3 | "Auto Dealers (domestic)" | 6.4 | 8.2 | 9.6 | 8.7 | 9.6 | 10.1 | 8.3 | 8.9 | 8.1 | 7.5 | 7.0 | 7.6 |
@@ -83,21 +84,27 @@ std::string ExpectedBuiltInFile() {
         file += cells.at(2) + "\r\n";
         for (size_t month = 3; month < 15; ++month) {
             std::string value = cells.at(month);
-            if (value.size() > 2 && value.compare(value.size() - 2, 2, ".0") == 0) value.resize(value.size() - 2);
+            if (value.size() > 2 && value.compare(value.size() - 2, 2, ".0") == 0)
+                value.resize(value.size() - 2);
             file += value + "\r\n";
         }
     }
     return file;
 }
 
-QString PathIn(const TempFolder& folder, const std::string& name) { return QString::fromStdString(folder.file(name)); }
+QString PathIn(const TempFolder& folder, const std::string& name) {
+    return QString::fromStdString(folder.file(name));
+}
 
-std::unique_ptr<ProfileStore> NewStore() { return std::make_unique<ProfileStore>(); }
+std::unique_ptr<ProfileStore> NewStore() {
+    return std::make_unique<ProfileStore>();
+}
 
 // The 13 lines of one row as the file holds them.
 std::string RowLines(const std::string& quotedName, const std::vector<std::string>& values) {
     std::string lines = quotedName + "\r\n";
-    for (size_t month = 0; month < 12; ++month) lines += (month < values.size() ? values[month] : "0") + "\r\n";
+    for (size_t month = 0; month < 12; ++month)
+        lines += (month < values.size() ? values[month] : "0") + "\r\n";
     return lines;
 }
 
@@ -120,7 +127,7 @@ void ExpectSameRows(const ProfileStore& a, const ProfileStore& b) {
 TEST(ProfileFile, FirstLoadWithoutTheFileWritesTheBuiltInTable) {
     TempFolder folder;
     auto store = NewStore();
-    store->rows[7].name = "left over";  // loading replaces whatever the store held
+    store->rows[7].name = "left over"; // loading replaces whatever the store held
     ASSERT_TRUE(LoadProfiles(*store, PathIn(folder, "Categories.dat")));
 
     const std::string written = folder.read("Categories.dat");
@@ -151,19 +158,20 @@ TEST(ProfileFile, AFileHoldingOnlyNoneGivesOneRow) {
     auto store = NewStore();
     ASSERT_TRUE(LoadProfiles(*store, PathIn(folder, "Categories.dat")));
     EXPECT_EQ(ProfileNames(*store), std::vector<std::string>{"None"});
-    for (float value : store->rows[0].percentages) EXPECT_EQ(value, 0.0f);
-    EXPECT_EQ(folder.read("Categories.dat"), RowLines("\"None\"", {}));  // loading does not rewrite it
+    for (float value : store->rows[0].percentages)
+        EXPECT_EQ(value, 0.0f);
+    EXPECT_EQ(folder.read("Categories.dat"), RowLines("\"None\"", {})); // loading does not rewrite it
 }
 
 TEST(ProfileFile, OddNamesReadBackUnchanged) {
     const std::vector<std::string> names = {
-        "Caf\xE9s, Bars & Bistros",  // comma and a code page 1252 letter
-        "Gifts | Cards",              // the list's item separator
-        "Say \"Cheese\" Studios",     // double quotes
+        "Caf\xE9s, Bars & Bistros", // comma and a code page 1252 letter
+        "Gifts | Cards",            // the list's item separator
+        "Say \"Cheese\" Studios",   // double quotes
         "\"",
         "  Padded  ",
         ",",
-        "\x80 Euro Shops \x97 \xA3",  // euro sign, em dash, pound sign
+        "\x80 Euro Shops \x97 \xA3", // euro sign, em dash, pound sign
         "100% Pure",
         "{f7}Markup",
     };
@@ -236,7 +244,8 @@ TEST(ProfileFile, ReaderTakesFieldsSplitByCommasAndAnyLineEnd) {
     ReadProfileFileText(*store, text);
     ASSERT_EQ(ProfilesInUse(*store), 3);
     EXPECT_EQ(store->rows[1].name, "Camera, Film");
-    const std::array<float, 12> camera = {6.1f, 0.5f, 0.5f, 1.0f, 0.0f, 0.0f, -2.0f, 4.0f, 7.25f, 8.0f, 9.0f, 10.0f};
+    const std::array<float, 12> camera = {6.1f,  0.5f, 0.5f,  1.0f, 0.0f, 0.0f,
+                                          -2.0f, 4.0f, 7.25f, 8.0f, 9.0f, 10.0f};
     EXPECT_EQ(store->rows[1].percentages, camera);
     // the last row has only two fields: its other values are 0
     EXPECT_EQ(store->rows[2].name, "Unquoted Name");
@@ -255,8 +264,8 @@ TEST(ProfileFile, ReaderEndsAnUnclosedQuoteAtTheLineBreak) {
 }
 
 TEST(ProfileFile, RowsAfterAnEmptyNameAreDropped) {
-    const std::string text =
-        RowLines("\"None\"", {}) + RowLines("\"A\"", {"1"}) + RowLines("\"\"", {"2"}) + RowLines("\"B\"", {"3"});
+    const std::string text = RowLines("\"None\"", {}) + RowLines("\"A\"", {"1"}) + RowLines("\"\"", {"2"}) +
+                             RowLines("\"B\"", {"3"});
     auto store = NewStore();
     ReadProfileFileText(*store, text);
     EXPECT_EQ(ProfileNames(*store), (std::vector<std::string>{"None", "A"}));
@@ -279,10 +288,12 @@ TEST(ProfileFile, ReaderStopsAtTheLastRowOfTheStore) {
 
 TEST(ProfileFile, JunkNeverBreaksTheReader) {
     std::mt19937 random(20181016);
-    const std::string alphabet = std::string("\"\",,\r\n\n 0123456789.-+abc|\x80\xFF\t") + std::string(1, '\0');
+    const std::string alphabet =
+        std::string("\"\",,\r\n\n 0123456789.-+abc|\x80\xFF\t") + std::string(1, '\0');
     for (int round = 0; round < 200; ++round) {
         std::string junk(static_cast<size_t>(random() % 4000), ' ');
-        for (char& c : junk) c = alphabet[random() % alphabet.size()];
+        for (char& c : junk)
+            c = alphabet[random() % alphabet.size()];
         auto store = NewStore();
         ReadProfileFileText(*store, junk);
         const int inUse = ProfilesInUse(*store);
@@ -290,7 +301,8 @@ TEST(ProfileFile, JunkNeverBreaksTheReader) {
         for (size_t row = static_cast<size_t>(inUse); row < store->rows.size(); ++row)
             ASSERT_TRUE(store->rows[row].name.empty());
         for (const BusinessProfile& profile : store->rows)
-            for (float value : profile.percentages) ASSERT_TRUE(std::isfinite(value));
+            for (float value : profile.percentages)
+                ASSERT_TRUE(std::isfinite(value));
     }
 }
 
@@ -347,10 +359,10 @@ TEST(ProfileFile, ASaveThatCannotBeWrittenFailsAndChangesNothing) {
 #if defined(__unix__)
 // Limits the size of the files this process writes, as a full disk would, while it lives.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails instead
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails instead
         rlimit limit = saved_;
         limit.rlim_cur = bytes;
         active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
@@ -363,7 +375,7 @@ public:
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
     bool active() const { return active_; }
 
-private:
+  private:
     rlimit saved_{};
     void (*previousHandler_)(int) = SIG_DFL;
     bool active_ = false;
@@ -374,7 +386,7 @@ TEST(ProfileFile, ASaveCutOffPartWayKeepsTheOldFile) {
     const std::string old = RowLines("\"None\"", {}) + RowLines("\"My Own Profile\"", {"8.3"});
     folder.write("Categories.dat", old);
     auto store = NewStore();
-    ResetToDefaultProfiles(*store);  // about 2,600 bytes
+    ResetToDefaultProfiles(*store); // about 2,600 bytes
     bool saved = true;
     {
         FileSizeLimit limit(1000);

@@ -32,12 +32,14 @@ TEST(DefaultProfiles, HoldNoneThenFortyOneSortedCategoriesTotallingOneHundred) {
     ResetToDefaultProfiles(*store);
     ASSERT_EQ(ProfilesInUse(*store), 42);
     EXPECT_EQ(store->rows[0].name, "None");
-    for (float value : store->rows[0].percentages) EXPECT_EQ(value, 0.0f);
+    for (float value : store->rows[0].percentages)
+        EXPECT_EQ(value, 0.0f);
     for (int row = 1; row < 42; ++row) {
         const BusinessProfile& profile = store->rows[static_cast<size_t>(row)];
         SCOPED_TRACE(profile.name);
         double tenths = 0;
-        for (float value : profile.percentages) tenths += std::round(value * 10.0);
+        for (float value : profile.percentages)
+            tenths += std::round(value * 10.0);
         EXPECT_EQ(tenths, 1000);
         if (row > 1) {
             EXPECT_LT(store->rows[static_cast<size_t>(row - 1)].name, profile.name);
@@ -76,24 +78,24 @@ TEST(ProfileStore, FindsNamesIgnoringCaseByCodePage1252) {
     auto store = StoreWith({"Beer", "Caf\xC9 Cr\xC8me", "\x8Akoda Dealers", "Jewelry Stores"});
     EXPECT_EQ(FindProfileIgnoringCase(*store, "beer"), 1);
     EXPECT_EQ(FindProfileIgnoringCase(*store, "BEER"), 1);
-    EXPECT_EQ(FindProfileIgnoringCase(*store, "caf\xE9 cr\xE8me"), 2);  // é and è
-    EXPECT_EQ(FindProfileIgnoringCase(*store, "\x9Akoda dealers"), 3);  // š
+    EXPECT_EQ(FindProfileIgnoringCase(*store, "caf\xE9 cr\xE8me"), 2); // é and è
+    EXPECT_EQ(FindProfileIgnoringCase(*store, "\x9Akoda dealers"), 3); // š
     EXPECT_EQ(FindProfileIgnoringCase(*store, "none"), 0);
     EXPECT_EQ(FindProfileIgnoringCase(*store, "Beers"), -1);
     EXPECT_EQ(FindProfileIgnoringCase(*store, "Bee"), -1);
-    EXPECT_EQ(FindProfileIgnoringCase(*store, "\xF7"), -1);  // the division sign has no case
+    EXPECT_EQ(FindProfileIgnoringCase(*store, "\xF7"), -1); // the division sign has no case
 }
 
 TEST(ProfileStore, RemovingARowMovesTheRestUp) {
     auto store = StoreWith({"A", "B", "C", "D", "E", "F"});
     RemoveProfile(*store, 5);
     EXPECT_EQ(ProfileNames(*store), (std::vector<std::string>{"None", "A", "B", "C", "D", "F"}));
-    EXPECT_EQ(store->rows[5].percentages[0], 6.0f);  // F's values moved with it
+    EXPECT_EQ(store->rows[5].percentages[0], 6.0f); // F's values moved with it
     EXPECT_TRUE(store->rows[6].name.empty());
     EXPECT_EQ(store->rows[6].percentages[0], 0.0f);
 
-    RemoveProfile(*store, 0);   // "None" stays
-    RemoveProfile(*store, 6);   // not in use
+    RemoveProfile(*store, 0); // "None" stays
+    RemoveProfile(*store, 6); // not in use
     RemoveProfile(*store, -1);
     RemoveProfile(*store, kProfileRows);
     EXPECT_EQ(ProfilesInUse(*store), 6);
@@ -113,8 +115,8 @@ TEST(ProfileStore, RemovingFromAFullStoreEmptiesTheLastRow) {
 TEST(ProfileStore, SortingPutsNamesInByteOrderAndKeepsNoneFirst) {
     auto store = StoreWith({"apple stores", "Zoo", "Beer", "Bee", "Apple", "\xC9picerie", "Beer"});
     SortProfiles(*store);
-    EXPECT_EQ(ProfileNames(*store),
-              (std::vector<std::string>{"None", "Apple", "Bee", "Beer", "Beer", "Zoo", "apple stores", "\xC9picerie"}));
+    EXPECT_EQ(ProfileNames(*store), (std::vector<std::string>{"None", "Apple", "Bee", "Beer", "Beer", "Zoo",
+                                                              "apple stores", "\xC9picerie"}));
     // the values move with their names; equal names keep their order
     EXPECT_EQ(store->rows[1].percentages[0], 5.0f);
     EXPECT_EQ(store->rows[3].percentages[0], 3.0f);
