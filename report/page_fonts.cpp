@@ -16,7 +16,8 @@ const std::array<std::pair<const char16_t*, const char16_t*>, 1> kFaceStandIns =
 
 QString FamilyForFace(const QString& face) {
     for (const auto& [named, standIn] : kFaceStandIns)
-        if (face.compare(QString::fromUtf16(named), Qt::CaseInsensitive) == 0) return QString::fromUtf16(standIn);
+        if (face.compare(QString::fromUtf16(named), Qt::CaseInsensitive) == 0)
+            return QString::fromUtf16(standIn);
     return face;
 }
 

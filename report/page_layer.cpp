@@ -34,7 +34,8 @@ std::int16_t NextHandle() {
     PageLayerState& layer = Layer();
     constexpr int kMaxHandle = std::numeric_limits<std::int16_t>::max();
     for (int tries = 0; tries < kMaxHandle; ++tries) {
-        layer.lastHandle = static_cast<std::int16_t>(layer.lastHandle >= kMaxHandle ? 1 : layer.lastHandle + 1);
+        layer.lastHandle =
+            static_cast<std::int16_t>(layer.lastHandle >= kMaxHandle ? 1 : layer.lastHandle + 1);
         if (!layer.open.contains(layer.lastHandle)) return layer.lastHandle;
     }
     return 0;
@@ -42,19 +43,24 @@ std::int16_t NextHandle() {
 
 TextAlign AlignmentFromCode(int alignment) {
     switch (alignment) {
-    case 1: return TextAlign::Centre;
-    case 2: return TextAlign::Right;
-    default: return TextAlign::Left;
+    case 1:
+        return TextAlign::Centre;
+    case 2:
+        return TextAlign::Right;
+    default:
+        return TextAlign::Left;
     }
 }
 
 } // namespace
 
-void SetPageSink(PageSink sink) { Layer().sink = std::move(sink); }
+void SetPageSink(PageSink sink) {
+    Layer().sink = std::move(sink);
+}
 
-std::int16_t dpStartDoc(std::intptr_t /*ownerWindow*/, std::string_view title, std::string_view /*outputFile*/,
-                        int /*units*/, int /*paper*/, int /*orientation*/, int /*paperSource*/,
-                        int /*options*/) {
+std::int16_t dpStartDoc(std::intptr_t /*ownerWindow*/, std::string_view title,
+                        std::string_view /*outputFile*/, int /*units*/, int /*paper*/, int /*orientation*/,
+                        int /*paperSource*/, int /*options*/) {
     if (!Layer().sink) return 0;
     const std::int16_t handle = NextHandle();
     if (handle < 1) return 0;

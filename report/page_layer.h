@@ -31,8 +31,8 @@ void dpText(std::int16_t doc, float x, float y, int alignment, std::string_view 
 
 void dpLine(std::int16_t doc, float x1, float y1, float x2, float y2, float width, PageColour colour);
 
-void dpRect(std::int16_t doc, float left, float top, float right, float bottom, float width,
-            PageColour fill, PageColour line);
+void dpRect(std::int16_t doc, float left, float top, float right, float bottom, float width, PageColour fill,
+            PageColour line);
 
 // Ends the description and hands the page to the sink. Returns 1 when the sink put it out, 0
 // when it did not or the handle is not an open document. `outputMode` selects nothing.

@@ -25,7 +25,7 @@ QColor ColourOf(PageColour colour) {
 
 // Draws one recorded operation; holds the scale from inches to painter units.
 class OperationPainter {
-public:
+  public:
     OperationPainter(QPainter& painter, double dotsPerInch) : painter_(painter), dpi_(dotsPerInch) {}
 
     void operator()(const PageRect& rect) const {
@@ -56,7 +56,7 @@ public:
         painter_.drawText(baseline, line);
     }
 
-private:
+  private:
     QPointF At(float x, float y) const { return QPointF(x * dpi_, y * dpi_); }
 
     // Width in points; 0 is the device's thinnest line (a cosmetic pen).
@@ -78,7 +78,8 @@ void PaintPage(const PageRecord& page, QPainter& painter, double dotsPerInch) {
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     const OperationPainter paintOne(painter, dotsPerInch);
-    for (const PageOperation& operation : page.operations) std::visit(paintOne, operation);
+    for (const PageOperation& operation : page.operations)
+        std::visit(paintOne, operation);
     painter.restore();
 }
 
@@ -97,7 +98,8 @@ QImage RenderPageImage(const PageRecord& page, double dotsPerInch) {
 
 bool PrintPageOn(QPrinter& printer, const PageRecord& page) {
     // The page is drawn for US Letter portrait from the paper's corner.
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     printer.setFullPage(true);
     printer.setDocName(FromCp1252(page.title));
     QPainter painter;
@@ -108,7 +110,8 @@ bool PrintPageOn(QPrinter& printer, const PageRecord& page) {
 
 bool WriteProposalPdf(const PageRecord& page, const QString& path) {
     QPdfWriter writer(path);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     writer.setTitle(FromCp1252(page.title));
     writer.setCreator(QStringLiteral("Quillmark"));
     QPainter painter;

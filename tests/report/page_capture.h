@@ -5,7 +5,7 @@
 #include <vector>
 
 class PageCapture {
-public:
+  public:
     explicit PageCapture(bool sinkAnswer = true) {
         SetPageSink([this, sinkAnswer](const PageRecord& page) {
             pages.push_back(page);

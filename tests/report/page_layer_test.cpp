@@ -8,7 +8,9 @@
 
 namespace {
 
-std::int16_t StartDoc() { return dpStartDoc(0, "Quillmark", "", 0, 1, 0, 7, 0x400); }
+std::int16_t StartDoc() {
+    return dpStartDoc(0, "Quillmark", "", 0, 1, 0, 7, 0x400);
+}
 
 TEST(PageLayer, StartFailsWithoutASinkAndGivesNothingToDrawOn) {
     SetPageSink({});

@@ -39,10 +39,10 @@ TEST(PageRender, FillsRectanglesAndLaterDrawingCoversEarlier) {
 
     EXPECT_EQ(image.width(), 850);
     EXPECT_EQ(image.height(), 1100);
-    EXPECT_EQ(image.pixelColor(150, 150), QColor(255, 0, 0));    // red fill (0x0000FF is red)
-    EXPECT_EQ(image.pixelColor(225, 175), QColor(0, 0, 255));    // the later blue one on top
-    EXPECT_EQ(image.pixelColor(225, 250), QColor(0, 0, 255));    // and beyond the red one
-    EXPECT_EQ(image.pixelColor(50, 50), QColor(255, 255, 255));  // paper
+    EXPECT_EQ(image.pixelColor(150, 150), QColor(255, 0, 0));   // red fill (0x0000FF is red)
+    EXPECT_EQ(image.pixelColor(225, 175), QColor(0, 0, 255));   // the later blue one on top
+    EXPECT_EQ(image.pixelColor(225, 250), QColor(0, 0, 255));   // and beyond the red one
+    EXPECT_EQ(image.pixelColor(50, 50), QColor(255, 255, 255)); // paper
     EXPECT_GT(DarkPixels(image, 98, 120, 102, 180), 60) << "the red one's black outline";
     EXPECT_EQ(DarkPixels(image, 110, 110, 290, 190), 0) << "no outline inside";
 }
