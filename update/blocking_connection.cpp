@@ -22,7 +22,9 @@ int ErrorNumberOf(QAbstractSocket::SocketError error) {
 
 BlockingConnection::BlockingConnection(int timeLimitMs) : timeLimitMs_(timeLimitMs) {}
 
-BlockingConnection::~BlockingConnection() { close(); }
+BlockingConnection::~BlockingConnection() {
+    close();
+}
 
 OpenOutcome BlockingConnection::open(const std::string& hostName, std::uint16_t port) {
     socket_ = std::make_unique<QTcpSocket>();
@@ -52,7 +54,7 @@ bool BlockingConnection::waitForMore() {
     }
     if (socket_->waitForReadyRead(timeLimitMs_)) return true;
     lastWait_ = socket_->error() == QAbstractSocket::SocketTimeoutError ? ReceiveOutcome::TimedOut
-                                                                         : ReceiveOutcome::Closed;
+                                                                        : ReceiveOutcome::Closed;
     return false;
 }
 
@@ -91,4 +93,6 @@ void BlockingConnection::close() {
     socket_.reset();
 }
 
-std::unique_ptr<QTcpSocket> BlockingConnection::release() { return std::move(socket_); }
+std::unique_ptr<QTcpSocket> BlockingConnection::release() {
+    return std::move(socket_);
+}

@@ -17,7 +17,7 @@ struct Received {
 };
 
 class BlockingConnection {
-public:
+  public:
     explicit BlockingConnection(int timeLimitMs);
     ~BlockingConnection();
     BlockingConnection(const BlockingConnection&) = delete;
@@ -43,7 +43,7 @@ public:
     // Hands over the open socket so that it stays open after this object is gone.
     std::unique_ptr<QTcpSocket> release();
 
-private:
+  private:
     // Waits for bytes beyond those already buffered; false sets lastWait_.
     bool waitForMore();
 

@@ -14,7 +14,8 @@ std::optional<std::uint32_t> ChunkSize(std::string_view line) {
     line.remove_suffix(1);
     if (line.ends_with('\r')) line.remove_suffix(1);
     line = line.substr(0, line.find(';'));
-    while (line.ends_with(' ') || line.ends_with('\t')) line.remove_suffix(1);
+    while (line.ends_with(' ') || line.ends_with('\t'))
+        line.remove_suffix(1);
     if (line.empty() || line.size() > 8) return std::nullopt;
     std::uint32_t size = 0;
     for (char c : line) {

@@ -18,7 +18,8 @@ struct BodyReader {
 
     static BodyResult Failure(int errorNumber) { return {false, false, errorNumber}; }
     static BodyResult Failure(ReceiveOutcome outcome) {
-        return Failure(outcome == ReceiveOutcome::TimedOut ? kDownloadErrorTimedOut : kDownloadErrorEndedEarly);
+        return Failure(outcome == ReceiveOutcome::TimedOut ? kDownloadErrorTimedOut
+                                                           : kDownloadErrorEndedEarly);
     }
 
     bool write(const QByteArray& bytes) { return file.write(bytes) == bytes.size(); }
@@ -48,8 +49,8 @@ struct BodyReader {
         while (true) {
             Received line = connection.receiveLine(kChunkLineLimit);
             if (line.outcome != ReceiveOutcome::Data) return Failure(line.outcome);
-            std::optional<std::uint32_t> size =
-                ChunkSize(std::string_view(line.bytes.constData(), static_cast<std::size_t>(line.bytes.size())));
+            std::optional<std::uint32_t> size = ChunkSize(
+                std::string_view(line.bytes.constData(), static_cast<std::size_t>(line.bytes.size())));
             if (!size) return Failure(kDownloadErrorMalformed);
             if (*size == 0) return {true, false, 0};
             if (auto stopped = copy(*size, false)) return *stopped;

@@ -33,7 +33,9 @@ inline void SetProgress(const DownloadCallbacks& c, std::int64_t maximum, std::i
 inline void PumpEvents(const DownloadCallbacks& c, int mode) {
     if (c.pumpEvents) c.pumpEvents(mode);
 }
-inline bool AbortRequested(const DownloadCallbacks& c) { return c.abortRequested && c.abortRequested(); }
+inline bool AbortRequested(const DownloadCallbacks& c) {
+    return c.abortRequested && c.abortRequested();
+}
 inline void ShowNotice(const DownloadCallbacks& c, const DownloadNotice& notice) {
     if (c.showNotice) c.showNotice(notice);
 }

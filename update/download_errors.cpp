@@ -37,6 +37,6 @@ DownloadNotice UnreachableHostNotice(std::string_view host) {
 }
 
 DownloadNotice ErrorStatusNotice(std::string_view status) {
-    return {"Download Error", "Unable to access update file, response = " + std::string(status) + ".{f10}", "",
-            "", ""};
+    return {"Download Error", "Unable to access update file, response = " + std::string(status) + ".{f10}",
+            "", "", ""};
 }

@@ -6,14 +6,14 @@
 #include <string_view>
 
 enum DownloadErrorNumber : int {
-    kDownloadErrorRefused = 1,     // the host refused the connection
-    kDownloadErrorConnect = 2,     // the connection could not be made for another reason
-    kDownloadErrorTimedOut = 3,    // the host did not answer within the time limit
-    kDownloadErrorEndedEarly = 4,  // the connection closed before the file was complete
-    kDownloadErrorMalformed = 5,   // the reply is not readable HTTP (header, chunk line)
-    kDownloadErrorWrite = 6,       // the local file could not be written
-    kDownloadErrorFileName = 7,    // the version file names no plain file name
-    kDownloadErrorAddress = 8,     // host or path hold control characters
+    kDownloadErrorRefused = 1,    // the host refused the connection
+    kDownloadErrorConnect = 2,    // the connection could not be made for another reason
+    kDownloadErrorTimedOut = 3,   // the host did not answer within the time limit
+    kDownloadErrorEndedEarly = 4, // the connection closed before the file was complete
+    kDownloadErrorMalformed = 5,  // the reply is not readable HTTP (header, chunk line)
+    kDownloadErrorWrite = 6,      // the local file could not be written
+    kDownloadErrorFileName = 7,   // the version file names no plain file name
+    kDownloadErrorAddress = 8,    // host or path hold control characters
 };
 
 // The text for an error number ("Unknown error" for a number not in the catalogue).

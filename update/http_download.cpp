@@ -41,9 +41,11 @@ int ReadResponseHeader(BlockingConnection& connection, const std::string& host, 
         if (line.outcome != ReceiveOutcome::Data) return ErrorNumberOf(line.outcome);
         if (line.bytes.isEmpty()) return kDownloadErrorMalformed;
         budget -= line.bytes.size();
-        std::string_view text = WithoutLineEnd({line.bytes.constData(), static_cast<std::size_t>(line.bytes.size())});
+        std::string_view text =
+            WithoutLineEnd({line.bytes.constData(), static_cast<std::size_t>(line.bytes.size())});
         if (IsHeaderEnd(text)) return 0;
         ReadHeaderLine(text, header);
+        // A "connection:" value is remembered with its host as soon as it is read.
         if (header.connection) {
             kept.connectionValue = *header.connection;
             kept.host = host;
@@ -75,7 +77,8 @@ int HttpDownload(const DownloadRequest& request, KeptConnection& kept, const Dow
         return Abandon(connection, request.localPath);
     }
     std::optional<HostPort> hostPort = SplitHostPort(request.host);
-    OpenOutcome opened = hostPort ? connection.open(hostPort->name, hostPort->port) : OpenOutcome::HostNotFound;
+    OpenOutcome opened =
+        hostPort ? connection.open(hostPort->name, hostPort->port) : OpenOutcome::HostNotFound;
     if (opened == OpenOutcome::Failed) {
         ReportDownloadError(callbacks, connection.errorNumber());
         return kDownloadAbandoned;

@@ -33,6 +33,7 @@ std::vector<std::string> RequestLines(const DownloadRequest& request, std::strin
 
 std::string RequestText(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
+    for (const std::string& line : lines)
+        text += line + "\r\n";
     return text;
 }

@@ -10,7 +10,7 @@ struct DownloadRequest {
     std::string host; // web host, possibly with ":port"; sent as given in "Host:" and "Referer:"
     std::string path;
     bool keepAlive = true;
-    std::string user;     // Basic authorization is sent only when user and password are both given
+    std::string user; // Basic authorization is sent only when user and password are both given
     std::string password;
     std::string localPath; // where the file is stored, code page 1252
 };

@@ -5,7 +5,9 @@
 #include <algorithm>
 
 namespace {
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string LowerCase(std::string_view text) {
     std::string lowered(text);
@@ -22,7 +24,8 @@ std::string_view Trim(std::string_view text) {
 
 // The trimmed value of a "name:" line, or nullopt when the line is another field.
 std::optional<std::string_view> FieldValue(std::string_view line, std::string_view nameWithColon) {
-    if (line.size() < nameWithColon.size() || LowerCase(line.substr(0, nameWithColon.size())) != nameWithColon)
+    if (line.size() < nameWithColon.size() ||
+        LowerCase(line.substr(0, nameWithColon.size())) != nameWithColon)
         return std::nullopt;
     return Trim(line.substr(nameWithColon.size()));
 }
@@ -32,11 +35,14 @@ std::string SecondField(std::string_view line) {
     if (start == std::string_view::npos) return {};
     ++start;
     std::size_t end = line.find(' ', start);
-    return std::string(line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+    return std::string(
+        line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 } // namespace
 
-bool IsHeaderEnd(std::string_view line) { return line.empty() || line == " "; }
+bool IsHeaderEnd(std::string_view line) {
+    return line.empty() || line == " ";
+}
 
 void ReadHeaderLine(std::string_view line, ResponseHeader& header) {
     if (line.starts_with("HTTP")) {

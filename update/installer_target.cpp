@@ -3,7 +3,8 @@
 #include "update/plain_file_name.h"
 #include "update/version_file.h"
 
-std::optional<InstallerTarget> ResolveInstallerTarget(std::string_view versionText, std::string_view dataFolder) {
+std::optional<InstallerTarget> ResolveInstallerTarget(std::string_view versionText,
+                                                      std::string_view dataFolder) {
     InstallerLine line = SplitInstallerLine(FirstLine(versionText));
     if (!IsPlainFileName(line.fileName)) return std::nullopt;
     std::string localPath(dataFolder);

@@ -12,4 +12,5 @@ struct InstallerTarget {
 
 // Reads the first line of the version file. nullopt when its file name is not a plain file name
 // (the caller then shows ReportDownloadError with kDownloadErrorFileName and downloads nothing).
-std::optional<InstallerTarget> ResolveInstallerTarget(std::string_view versionText, std::string_view dataFolder);
+std::optional<InstallerTarget> ResolveInstallerTarget(std::string_view versionText,
+                                                      std::string_view dataFolder);

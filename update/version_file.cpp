@@ -12,7 +12,9 @@ std::string NextField(std::string_view line, std::size_t& at) {
 }
 } // namespace
 
-std::string_view FirstLine(std::string_view text) { return text.substr(0, text.find('\n')); }
+std::string_view FirstLine(std::string_view text) {
+    return text.substr(0, text.find('\n'));
+}
 
 std::string_view LatestVersionLine(std::string_view text) {
     std::size_t lastFeed = text.rfind('\n');
