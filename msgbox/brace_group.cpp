@@ -1,0 +1,80 @@
+#include "msgbox/brace_group.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+} // namespace
+
+std::string TrimBlanks(std::string_view text) {
+    size_t begin = 0, end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return std::string(text.substr(begin, end - begin));
+}
+
+std::vector<std::string> SplitAt(std::string_view text, char separator) {
+    std::vector<std::string> pieces;
+    size_t start = 0;
+    for (;;) {
+        const size_t at = text.find(separator, start);
+        if (at == std::string_view::npos) {
+            pieces.emplace_back(text.substr(start));
+            return pieces;
+        }
+        pieces.emplace_back(text.substr(start, at - start));
+        start = at + 1;
+    }
+}
+
+float LeadingNumber(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    std::string number;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) number += text[i++];
+    bool point = false, digits = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            digits = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+        number += c;
+    }
+    if (!digits) return 0.0F;
+    return std::strtof(number.c_str(), nullptr);
+}
+
+int RoundedMarkupNumber(float value) {
+    constexpr float kLimit = static_cast<float>(std::numeric_limits<int>::max() / 2);
+    if (!(std::fabs(value) < kLimit)) return 0; // out of any sensible range: as if unreadable
+    return static_cast<int>(std::nearbyint(value));
+}
+
+MarkedText SplitMarkup(std::string_view text) {
+    MarkedText marked;
+    const size_t brace = text.find('{');
+    marked.shown = TrimBlanks(text.substr(0, brace));
+    if (brace == std::string_view::npos) return marked;
+    for (const std::string& piece : SplitAt(text.substr(brace + 1), ',')) {
+        const std::string item = TrimBlanks(piece);
+        if (item.empty()) continue;
+        const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(item[0])));
+        marked.items.push_back({key, LeadingNumber(std::string_view(item).substr(1))});
+    }
+    return marked;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Word wrap of a text block to a width, line by line at blanks, keeping the "|" line breaks.
+#include "msgbox/text_measure.h"
+
+#include <string>
+#include <string_view>
+
+// Rebuilds the block so that no line is wider than `width` in `font`: each "|"-separated
+// paragraph is broken at blanks. A line exactly `width` wide fits; a single word wider than
+// `width` stands alone on its line, unbroken. Every line, the last included, ends with "|".
+std::string WrapText(std::string_view text, float width, int32_t font, const TextMeasure& measure);

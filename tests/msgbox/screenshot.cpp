@@ -1,0 +1,58 @@
+// Shows the question asked before the built-in profiles are restored and saves a picture of the
+// dialog, for the documentation and for a person to look at. Run it under a real X display,
+// with a window manager for the window's frame and caption:
+//   xvfb-run -a sh -c 'openbox & sleep 1; msgbox_screenshot docs/rebuild-question.png'
+#include "app/toolkit/ez.h"
+#include "app/toolkit/ez_testing.h"
+#include "msgbox/message_dialog.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+#include <QtTest/QTest>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    // The fonts the program registers at start.
+    EZ_DEFFONT(6, "Segoe UI", 9.0F, "");
+    EZ_DEFFONT(7, "Segoe UI", 9.0F, "B");
+    EZ_DEFFONT(10, "Segoe UI", 10.0F, "B");
+    eztest::Install(
+        [](const std::string& form, int32_t& id, int32_t& message, int32_t& value, int32_t& cancel) {
+            if (form == kMessageDialogForm) MessageDialogEvents(form, id, message, value, cancel);
+        },
+        [](const std::string& form) {
+            if (form == kMessageDialogForm) DesignMessageDialog(form);
+        });
+
+    bool saved = false;
+    eztest::OnModal(kMessageDialogForm, [&] {
+        QWidget* window = eztest::Window(kMessageDialogForm);
+        // Give a window manager, when there is one, time to frame and paint the window.
+        QTest::qWait(800);
+        // The window with its frame when a window manager draws one, else the window alone.
+        const QRect frame = window->frameGeometry();
+        QPixmap shot = window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+        if (shot.isNull()) shot = window->grab();
+        saved = shot.save(output, "PNG");
+        EZ_UNLOADFORM(kMessageDialogForm);
+    });
+    ASKUSER(
+        "Rebuild All Business Profiles", "WARNING: YOU ARE ABOUT TO RECREATE THE BUSINESS PROFILES!{f10}",
+        "This action will REMOVE any custom profiles you have created.|Are you SURE you want to proceed?{f6}",
+        "", "*{G,f7}|&Yes|&No", 2);
+    if (!saved) {
+        std::fprintf(stderr, "could not save %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
