@@ -116,5 +116,5 @@ void EZ_SETCOLOR(const std::string& form, int32_t id, int32_t text, int32_t back
 void EZ_GETTEXTSIZE(int32_t font, const std::string& text, float& width, float& height, int32_t /*mode*/) {
     const QFontMetricsF metrics(ez::fontNumber(font));
     width = static_cast<float>(metrics.horizontalAdvance(ez::toQt(text)) / ez::toPixelsX(1.0F));
-    height = static_cast<float>(metrics.height() / ez::toPixelsY(1.0F));
+    height = static_cast<float>(QFontMetrics(ez::fontNumber(font)).height()) / ez::toPixelsY(1.0F);
 }
