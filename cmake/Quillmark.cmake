@@ -45,3 +45,15 @@ function(qm_test name)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUILLMARK_SOURCE_DIR=${PROJECT_SOURCE_DIR};${ARG_ENVIRONMENT}"
     TIMEOUT 600)
 endfunction()
+
+# The program's forms and their routines call each other across modules, so they build as one
+# library, qm_forms (made in app/CMakeLists.txt once every module has added to it):
+#   qm_form_sources(SOURCES file.cpp ... [LIBS lib ...])
+function(qm_form_sources)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  foreach(src ${ARG_SOURCES})
+    get_filename_component(abs ${src} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    set_property(GLOBAL APPEND PROPERTY QM_FORM_SOURCES ${abs})
+  endforeach()
+  set_property(GLOBAL APPEND PROPERTY QM_FORM_LIBS ${ARG_LIBS})
+endfunction()

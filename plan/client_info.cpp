@@ -6,7 +6,8 @@
 #include "app/toolkit/ez.h"
 #include "dates/date_pickers.h"
 #include "dates/dates.h"
-#include "msgbox/message_box.h"
+#include "dates/today.h"
+#include "msgbox/message_dialog.h"
 #include "plan/money.h"
 #include "plan/number_text.h"
 #include "plan/plan_fields.h"
@@ -34,6 +35,11 @@ int32_t ItemOrFirst(int32_t id, const std::string& text) {
 void RestoreMoney(int32_t id, const char* key) {
     const auto value = MoneyFromText(Read(key, "0"));
     if (value && *value > 0) EZ_SETTEXT(kForm, id, FormatMoney(*value, kCentsMoneyMask, Prefs().CurrencyOption));
+}
+
+std::string TodayMonthName() {
+    const CivilDate today = Today();
+    return JulianToText(JulianFromDate(today.month, today.day, today.year), 1);
 }
 
 } // namespace
@@ -81,7 +87,7 @@ void ClearPlan() {
     if (clearClient) {
         for (int32_t id : {kClient, kStation, kSalesrep, kBudget, kRate}) EZ_SETTEXT(kForm, id, "");
         SETDT(kForm, kDate, 0);
-        EZ_SELECTITEM(kForm, kStartMonth, ItemOrFirst(kStartMonth, MonthNameOf(TodayJulian())));
+        EZ_SELECTITEM(kForm, kStartMonth, ItemOrFirst(kStartMonth, TodayMonthName()));
         SETDT(kForm, kYear, 0);
     }
     Plan().ProfileIndex = 0;

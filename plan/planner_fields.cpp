@@ -10,6 +10,7 @@
 #include <algorithm>
 #include "plan/plan_fields.h"
 #include "plan/plan_state.h"
+#include "plan/client_info.h"
 #include "plan/planner_profiles.h"
 #include "prefs/options.h"
 

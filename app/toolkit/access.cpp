@@ -253,3 +253,7 @@ void EZ_SETRICHTEXT(const std::string& form, int32_t id, const std::string& text
 void EZ_SETRICHTEXTLEN(const std::string& form, int32_t id, int32_t maximum) {
     if (Control* control = findControl(form, id)) control->richTextLimit = maximum;
 }
+
+void EzSetAccessibleName(const std::string& form, int32_t id, const std::string& name) {
+    if (QWidget* w = controlWidget(form, id)) w->setAccessibleName(toQt(name));
+}

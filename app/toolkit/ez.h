@@ -214,3 +214,7 @@ void EZ_DRAW3DBUTTONE(const std::string& form, int32_t id, int32_t drawHandle, i
 void EzSetRichTextReader(std::function<std::string(const std::string& rtf)> toHtmlUtf8);
 // Sounds the desktop's beep.
 void EzBeep();
+// Restores (if minimised), raises and activates the form whose caption is exactly the title.
+void EzRestoreWindowTitled(const std::string& title);
+// The name by which screen readers (and tests from outside) know a control.
+void EzSetAccessibleName(const std::string& form, int32_t id, const std::string& name);

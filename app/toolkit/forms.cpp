@@ -318,3 +318,14 @@ void EZ_SETLOADSTR(const std::string& kind, const std::string& value) {
 }
 
 void EzBeep() { QApplication::beep(); }
+
+void EzRestoreWindowTitled(const std::string& title) {
+    for (const auto& [name, form] : state().forms) {
+        FormWindow* window = form->window;
+        if (!window || fromQt(window->windowTitle()) != title) continue;
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->showNormal();
+        bringToFront(window);
+        return;
+    }
+}

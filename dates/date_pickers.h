@@ -1,0 +1,9 @@
+#pragma once
+// Date pickers read and set as day numbers.
+#include <cstdint>
+#include <string>
+
+// The day number of the date a picker shows.
+int32_t GETDT(const std::string& form, int32_t id);
+// Sets a picker to the date of a day number; 0 stands for today.
+void SETDT(const std::string& form, int32_t id, int32_t dayNumber);
