@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include "app/shell/app_paths.h"
+#include "app/shell/forms.h"
 #include "app/shell/planner.h"
 #include "app/shell/single_instance.h"
 #include "app/toolkit/ez.h"
@@ -46,12 +47,35 @@ int32_t StartupInit() {
     return 1;
 }
 
+namespace {
+
+struct FormRoutines {
+    const char* name;
+    void (*design)();
+    FormEventRoutine events;
+};
+
+// Forms by name; the message dialog, which also takes its form's name, is handled apart.
+constexpr FormRoutines kForms[] = {
+    {"QM", DesignPlanner, PlannerEvents},
+    {"PO", DesignOptionsDialog, OptionsDialogEvents},
+    {"UF", DesignProfileEditor, ProfileEditorEvents},
+    {"AB", DesignAboutForm, AboutFormEvents},
+    {"ZD", DesignDownloadWindow, DownloadWindowEvents},
+    {"WN", DesignWhatsNew, WhatsNewEvents},
+};
+constexpr const char* kMessageDialog = "ZKMSGBOX1";
+
+} // namespace
+
 void DesignDispatch(const std::string& form) {
-    if (form == "QM") DesignPlanner();
-    else if (form == "ZKMSGBOX1") DesignMessageDialog(form);
+    if (form == kMessageDialog) return DesignMessageDialog(form);
+    for (const FormRoutines& f : kForms)
+        if (form == f.name) return f.design();
 }
 
 void EventDispatch(const std::string& form, int32_t& id, int32_t& message, int32_t& value, int32_t& cancel) {
-    if (form == "QM") PlannerEvents(id, message, value, cancel);
-    else if (form == "ZKMSGBOX1") MessageDialogEvents(form, id, message, value, cancel);
+    if (form == kMessageDialog) return MessageDialogEvents(form, id, message, value, cancel);
+    for (const FormRoutines& f : kForms)
+        if (form == f.name) return f.events(id, message, value, cancel);
 }
