@@ -39,6 +39,8 @@ class RtfReader {
     GroupState& State() { return groups_.back(); }
     void OpenGroup();
     bool CloseGroup(); // false once the outermost group has closed
+    void OnText(std::string_view bytes);
+    void OnSymbol(char symbol);
     void OnWord(const RtfToken& word);
     bool OnDestinationWord(const RtfToken& word);
     bool OnParagraphWord(const RtfToken& word);
@@ -77,36 +79,43 @@ RtfDocument RtfReader::Read() {
         const Destination destination = State().destination;
         if (destination == Destination::Skipped) continue;
         if (token.kind == Kind::Text) {
-            std::string_view bytes = token.name;
-            const auto dropped = std::min<size_t>(static_cast<size_t>(fallbackLeft_), bytes.size());
-            bytes.remove_prefix(dropped);
-            fallbackLeft_ -= static_cast<int32_t>(dropped);
-            if (destination == Destination::ColourTable)
-                OnColourTableText(bytes);
-            else
-                Append(FromCp1252(bytes));
-            continue;
-        }
-        if (DropAsFallback()) continue;
-        if (token.kind == Kind::Word) {
+            OnText(token.name);
+        } else if (DropAsFallback()) {
+            continue; // it stands in for the \uN just read
+        } else if (token.kind == Kind::Word) {
             OnWord(token);
         } else if (destination == Destination::ColourTable) {
-            continue;
+            continue; // escapes and symbols mean nothing in the colour table
         } else if (token.kind == Kind::HexByte) {
             const char byte = static_cast<char>(token.byte);
             Append(FromCp1252(std::string_view(&byte, 1)));
-        } else if (token.symbol == '*') {
-            State().destination = Destination::Skipped; // an optional destination we do not know
-        } else if (token.symbol == '\n' || token.symbol == '\r') {
-            EndParagraph(); // a backslash before a line end is a paragraph end
-        } else if (const auto character = SymbolCharacter(token.symbol)) {
-            Append(QString(*character));
+        } else {
+            OnSymbol(token.symbol);
         }
     }
     if (std::any_of(paragraph_.runs.begin(), paragraph_.runs.end(),
                     [](const RtfRun& r) { return !r.text.isEmpty(); }))
         EndParagraph();
     return std::move(document_);
+}
+
+void RtfReader::OnText(std::string_view bytes) {
+    const auto dropped = std::min<size_t>(static_cast<size_t>(fallbackLeft_), bytes.size());
+    bytes.remove_prefix(dropped);
+    fallbackLeft_ -= static_cast<int32_t>(dropped);
+    if (State().destination == Destination::ColourTable)
+        OnColourTableText(bytes);
+    else
+        Append(FromCp1252(bytes));
+}
+
+void RtfReader::OnSymbol(char symbol) {
+    if (symbol == '*')
+        State().destination = Destination::Skipped; // an optional destination we do not know
+    else if (symbol == '\n' || symbol == '\r')
+        EndParagraph(); // a backslash before a line end is a paragraph end
+    else if (const auto character = SymbolCharacter(symbol))
+        Append(QString(*character));
 }
 
 void RtfReader::OpenGroup() {
