@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 
 #include <cmath>
 #include <variant>
@@ -109,13 +110,20 @@ bool PrintPageOn(QPrinter& printer, const PageRecord& page) {
 }
 
 bool WriteProposalPdf(const PageRecord& page, const QString& path) {
-    QPdfWriter writer(path);
-    writer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setTitle(FromCp1252(page.title));
-    writer.setCreator(QStringLiteral("Quillmark"));
-    QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    PaintPage(page, painter, writer.resolution());
-    return painter.end();
+    // Through a temporary file that replaces the old one only when the page is whole, so a
+    // failed write never leaves half a PDF in place of the one that was there.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setTitle(FromCp1252(page.title));
+        writer.setCreator(QStringLiteral("Quillmark"));
+        QPainter painter;
+        if (!painter.begin(&writer)) return false;
+        PaintPage(page, painter, writer.resolution());
+        if (!painter.end()) return false;
+    }
+    return file.commit();
 }

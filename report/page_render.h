@@ -20,5 +20,6 @@ QImage RenderPageImage(const PageRecord& page, double dotsPerInch);
 bool PrintPageOn(QPrinter& printer, const PageRecord& page);
 
 // Writes the page as a one-page PDF (US Letter, portrait, no margins) titled with the page's
-// title. Returns false when the file could not be written.
+// title. An existing file is replaced only once the new one is whole. Returns false when the
+// file could not be written.
 bool WriteProposalPdf(const PageRecord& page, const QString& path);

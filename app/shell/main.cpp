@@ -1,11 +1,17 @@
-// The program: the command line, then the planner window.
+// The program: the command line, then the planner window (or the PDF mode, without a window).
 #include "app/shell/startup.h"
 #include "app/text/cp1252.h"
+#include "report/page_layer.h"
+#include "report/pdf_arguments.h"
+#include "report/pdf_mode.h"
+#include "report/print_preview.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -22,6 +28,16 @@ void PrintUsage() {
               "QUILLMARK_TODAY (YYYY-MM-DD, the date the program takes for today).");
 }
 
+// The PDF mode needs no screen: Qt's offscreen platform stands in for one.
+int RunPdfCommand(int argc, char** argv, const PdfArguments& arguments) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    KeepQtNotesOffStderr();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillmark"));
+    return RunPdfMode({QString::fromLocal8Bit(arguments.pdfFile.c_str()),
+                       arguments.planFile ? QString::fromLocal8Bit(arguments.planFile->c_str()) : QString()});
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -35,8 +51,16 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    const PdfArguments pdf = ParsePdfArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!pdf.error.empty()) {
+        std::fprintf(stderr, "quillmark: %s (see --help)\n", pdf.error.c_str());
+        return 2;
+    }
+    if (pdf.requested) return RunPdfCommand(argc, argv, pdf);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
+    SetPageSink(ShowPrintPreview); // a printed proposal goes to the preview
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ez/AAPROGRAM.png")));
     std::string commandLine;
     for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
