@@ -8,7 +8,9 @@
 
 namespace {
 
-bool StorableSection(std::string_view section) { return section.find_first_of("]\r\n") == std::string_view::npos; }
+bool StorableSection(std::string_view section) {
+    return section.find_first_of("]\r\n") == std::string_view::npos;
+}
 
 bool StorableKey(std::string_view key) {
     if (key.find_first_of("=\r\n") != std::string_view::npos) return false;
@@ -35,11 +37,9 @@ ProfileValue ReadProfileValue(const std::string& file, std::string_view section,
     std::string bytes = ReadProfileFile(file).value_or(std::string());
     if (IsUtf16Profile(bytes)) bytes.clear();
 
-    std::string_view text = TrimTrailingSpaces(defaultValue);
-    const auto lines = SplitProfileLines(bytes);
-    if (const auto found = FindProfileSection(lines, TrimSpaces(section)))
-        if (const auto keyLine = FindProfileKey(lines, *found, TrimSpaces(key)))
-            text = StripProfileQuotes(lines[*keyLine].value);
+    const std::optional<std::string_view> stored =
+        FindProfileValue(bytes, TrimSpaces(section), TrimSpaces(key));
+    std::string_view text = stored ? StripProfileQuotes(*stored) : TrimTrailingSpaces(defaultValue);
 
     text = text.substr(0, bufferSize - 1);
     return {text.size(), std::string(text)};
@@ -63,5 +63,6 @@ bool DeleteProfileKey(const std::string& file, std::string_view section, std::st
 }
 
 bool DeleteProfileSection(const std::string& file, std::string_view section) {
-    return ChangeProfileFile(file, [&](std::string_view bytes) { return WithoutProfileSection(bytes, TrimSpaces(section)); });
+    return ChangeProfileFile(
+        file, [&](std::string_view bytes) { return WithoutProfileSection(bytes, TrimSpaces(section)); });
 }

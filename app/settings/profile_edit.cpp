@@ -34,8 +34,8 @@ std::string ReplaceKeyLine(std::string_view bytes, const ProfileLine& line, std:
     return out;
 }
 
-std::string AppendSection(std::string_view bytes, const std::vector<ProfileLine>& lines, std::string_view section,
-                          std::string_view key, std::string_view value) {
+std::string AppendSection(std::string_view bytes, const std::vector<ProfileLine>& lines,
+                          std::string_view section, std::string_view key, std::string_view value) {
     std::string out(bytes);
     if (!lines.empty() && lines.back().endLength == 0) out.append(kLineEnd);
     out.append("[").append(section).append("]").append(kLineEnd);
@@ -50,7 +50,8 @@ std::string WithProfileValue(std::string_view bytes, std::string_view section, s
     const std::vector<ProfileLine> lines = SplitProfileLines(bytes);
     const std::optional<ProfileSection> found = FindProfileSection(lines, section);
     if (!found) return AppendSection(bytes, lines, section, key, value);
-    if (const auto keyLine = FindProfileKey(lines, *found, key)) return ReplaceKeyLine(bytes, lines[*keyLine], value);
+    if (const auto keyLine = FindProfileKey(lines, *found, key))
+        return ReplaceKeyLine(bytes, lines[*keyLine], value);
 
     // A new key follows the section's last key line, ahead of any comments or blank lines after it.
     std::size_t after = found->header;

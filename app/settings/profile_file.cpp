@@ -8,7 +8,9 @@
 namespace {
 
 // A zero byte would end the name at the system's edge and name another file.
-bool UsableName(const std::string& file) { return !file.empty() && file.find('\0') == std::string::npos; }
+bool UsableName(const std::string& file) {
+    return !file.empty() && file.find('\0') == std::string::npos;
+}
 
 } // namespace
 
@@ -36,4 +38,6 @@ bool ReplaceProfileFile(const std::string& file, std::string_view bytes) {
     return out.commit();
 }
 
-bool IsUtf16Profile(std::string_view bytes) { return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"); }
+bool IsUtf16Profile(std::string_view bytes) {
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}

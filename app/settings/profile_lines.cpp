@@ -4,11 +4,15 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -17,11 +21,16 @@ unsigned char LowerCp1252(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20); // À..Þ, not ×
     switch (c) {
-    case 0x8A: return 0x9A; // Š š
-    case 0x8C: return 0x9C; // Œ œ
-    case 0x8E: return 0x9E; // Ž ž
-    case 0x9F: return 0xFF; // Ÿ ÿ
-    default: return c;
+    case 0x8A:
+        return 0x9A; // Š š
+    case 0x8C:
+        return 0x9C; // Œ œ
+    case 0x8E:
+        return 0x9E; // Ž ž
+    case 0x9F:
+        return 0xFF; // Ÿ ÿ
+    default:
+        return c;
     }
 }
 
@@ -47,32 +56,51 @@ void Classify(std::string_view bytes, ProfileLine& line) {
 
 } // namespace
 
+ProfileLine ProfileLineAt(std::string_view bytes, std::size_t begin) {
+    ProfileLine line;
+    line.begin = begin;
+    const std::size_t stop = bytes.find_first_of("\r\n", begin);
+    if (stop == std::string_view::npos) {
+        line.length = bytes.size() - begin;
+    } else {
+        line.length = stop - begin;
+        const bool crlf = bytes[stop] == '\r' && stop + 1 < bytes.size() && bytes[stop + 1] == '\n';
+        line.endLength = crlf ? 2 : 1;
+    }
+    Classify(bytes, line);
+    return line;
+}
+
 std::vector<ProfileLine> SplitProfileLines(std::string_view bytes) {
     std::vector<ProfileLine> lines;
-    std::size_t begin = 0;
-    while (begin < bytes.size()) {
-        ProfileLine line;
-        line.begin = begin;
-        const std::size_t stop = bytes.find_first_of("\r\n", begin);
-        if (stop == std::string_view::npos) {
-            line.length = bytes.size() - begin;
-        } else {
-            line.length = stop - begin;
-            const bool crlf = bytes[stop] == '\r' && stop + 1 < bytes.size() && bytes[stop + 1] == '\n';
-            line.endLength = crlf ? 2 : 1;
-        }
-        Classify(bytes, line);
-        begin = line.next();
-        lines.push_back(line);
-    }
+    for (std::size_t begin = 0; begin < bytes.size(); begin = lines.back().next())
+        lines.push_back(ProfileLineAt(bytes, begin));
     return lines;
 }
 
-std::optional<ProfileSection> FindProfileSection(const std::vector<ProfileLine>& lines, std::string_view name) {
+std::optional<std::string_view> FindProfileValue(std::string_view bytes, std::string_view section,
+                                                 std::string_view key) {
+    bool inSection = false;
+    for (std::size_t begin = 0; begin < bytes.size();) {
+        const ProfileLine line = ProfileLineAt(bytes, begin);
+        begin = line.next();
+        if (line.kind == ProfileLineKind::Section) {
+            if (inSection) return std::nullopt; // only the first section of the name counts
+            inSection = SameProfileName(line.name, section);
+        } else if (inSection && line.kind == ProfileLineKind::Key && SameProfileName(line.name, key)) {
+            return line.value;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ProfileSection> FindProfileSection(const std::vector<ProfileLine>& lines,
+                                                 std::string_view name) {
     const auto isHeader = [](const ProfileLine& line) { return line.kind == ProfileLineKind::Section; };
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (!isHeader(lines[i]) || !SameProfileName(lines[i].name, name)) continue;
-        const auto after = std::find_if(lines.begin() + static_cast<std::ptrdiff_t>(i) + 1, lines.end(), isHeader);
+        const auto after =
+            std::find_if(lines.begin() + static_cast<std::ptrdiff_t>(i) + 1, lines.end(), isHeader);
         return ProfileSection{i, static_cast<std::size_t>(after - lines.begin())};
     }
     return std::nullopt;
@@ -98,11 +126,13 @@ std::string_view StripProfileQuotes(std::string_view value) {
 }
 
 std::string_view TrimSpaces(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
     return TrimTrailingSpaces(text);
 }
 
 std::string_view TrimTrailingSpaces(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     return text;
 }

@@ -20,8 +20,15 @@ struct ProfileLine {
     std::size_t next() const { return begin + length + endLength; }
 };
 
-// The lines of a file. The views in the result point into `bytes`.
+// The line that starts at `begin` (below bytes.size()). Its views point into `bytes`.
+ProfileLine ProfileLineAt(std::string_view bytes, std::size_t begin);
+// The lines of a file, for changing it. The views in the result point into `bytes`.
 std::vector<ProfileLine> SplitProfileLines(std::string_view bytes);
+
+// The raw value of the first key of that name in the first section of that name, found in one pass
+// without keeping the lines: reading a file must not cost memory in proportion to its line count.
+std::optional<std::string_view> FindProfileValue(std::string_view bytes, std::string_view section,
+                                                 std::string_view key);
 
 // A section: the index of its header line and one past the index of its last line.
 struct ProfileSection {
@@ -30,7 +37,8 @@ struct ProfileSection {
 };
 
 // The first section of that name; later sections of the same name are never looked at.
-std::optional<ProfileSection> FindProfileSection(const std::vector<ProfileLine>& lines, std::string_view name);
+std::optional<ProfileSection> FindProfileSection(const std::vector<ProfileLine>& lines,
+                                                 std::string_view name);
 // The first key line of that name inside the section.
 std::optional<std::size_t> FindProfileKey(const std::vector<ProfileLine>& lines, ProfileSection section,
                                           std::string_view key);

@@ -20,9 +20,9 @@ std::string_view InBuffer(std::string_view text, std::size_t size) {
 
 std::string GETINI(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& defaultValue) {
-    const ProfileValue value =
-        ReadProfileValue(file, InBuffer(section, SettingsBuffers::kName), InBuffer(key, SettingsBuffers::kName),
-                         InBuffer(defaultValue, SettingsBuffers::kName), SettingsBuffers::kReadValue);
+    const ProfileValue value = ReadProfileValue(
+        file, InBuffer(section, SettingsBuffers::kName), InBuffer(key, SettingsBuffers::kName),
+        InBuffer(defaultValue, SettingsBuffers::kName), SettingsBuffers::kReadValue);
     return std::string(TrimSpaces(InBuffer(value.text, SettingsBuffers::kReadValue)));
 }
 
@@ -33,7 +33,8 @@ void PutIni(const std::string& file, const std::string& section, const std::stri
 
 bool PutIniChecked(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& value) {
-    return WriteProfileValue(std::string(TrimSpaces(file)), InBuffer(TrimSpaces(section), SettingsBuffers::kName),
+    return WriteProfileValue(std::string(TrimSpaces(file)),
+                             InBuffer(TrimSpaces(section), SettingsBuffers::kName),
                              InBuffer(TrimSpaces(key), SettingsBuffers::kName),
                              InBuffer(TrimSpaces(value), SettingsBuffers::kWriteValue));
 }

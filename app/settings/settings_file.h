@@ -6,7 +6,7 @@
 #include <string>
 
 struct SettingsBuffers {
-    static constexpr std::size_t kName = 300;       // section and key names; the default value read
+    static constexpr std::size_t kName = 300;        // section and key names; the default value read
     static constexpr std::size_t kWriteValue = 1000; // a value to be written
     static constexpr std::size_t kReadValue = 4000;  // a value read
 };

@@ -22,7 +22,8 @@ std::string JunkFile(unsigned seed, std::size_t size) {
         kind(0, 3);
     std::string bytes(size, '\0');
     for (char& c : bytes)
-        c = kind(random) == 0 ? static_cast<char>(anyByte(random)) : kShaped[static_cast<std::size_t>(pick(random))];
+        c = kind(random) == 0 ? static_cast<char>(anyByte(random))
+                              : kShaped[static_cast<std::size_t>(pick(random))];
     return bytes;
 }
 
@@ -33,7 +34,8 @@ const std::vector<std::string> kKeys = {"K", "k", "J", "", "#x", "\xE9"};
 std::vector<std::string> ReadAll(const std::string& file) {
     std::vector<std::string> values;
     for (const std::string& section : kSections)
-        for (const std::string& key : kKeys) values.push_back(ReadProfileValue(file, section, key, "<none>", 4000).text);
+        for (const std::string& key : kKeys)
+            values.push_back(ReadProfileValue(file, section, key, "<none>", 4000).text);
     return values;
 }
 
@@ -50,7 +52,7 @@ bool SameName(const std::string& a, const std::string& b) {
 }
 
 class JunkFiles : public ::testing::TestWithParam<unsigned> {
-protected:
+  protected:
     TempFolder folder;
     std::string file = folder.file("QMK.ini");
 };
@@ -82,7 +84,8 @@ TEST_P(JunkFiles, DeletingTouchesNoOtherSectionOrKey) {
         ASSERT_TRUE(DeleteProfileKey(file, kSections[s], "K"));
         std::vector<std::string> after = ReadAll(file);
         for (std::size_t i = 0; i < after.size(); ++i) {
-            const bool deleted = SameName(kSections[i / kKeys.size()], kSections[s]) && SameName(kKeys[i % kKeys.size()], "K");
+            const bool deleted =
+                SameName(kSections[i / kKeys.size()], kSections[s]) && SameName(kKeys[i % kKeys.size()], "K");
             if (!deleted) {
                 EXPECT_EQ(after[i], before[i]) << "after deleting key K of [" << kSections[s] << "]";
             }
@@ -133,7 +136,9 @@ const std::vector<Shape> kShapes = {
     {"a lone CR", "\r"},
 };
 
-void PrintTo(const Shape& shape, std::ostream* out) { *out << shape.what; }
+void PrintTo(const Shape& shape, std::ostream* out) {
+    *out << shape.what;
+}
 
 class OddFiles : public ::testing::TestWithParam<Shape> {};
 
@@ -148,6 +153,8 @@ TEST_P(OddFiles, ReadAndTakeAWrite) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, OddFiles, ::testing::ValuesIn(kShapes),
-                         [](const ::testing::TestParamInfo<Shape>& param) { return "Shape" + std::to_string(param.index); });
+                         [](const ::testing::TestParamInfo<Shape>& param) {
+                             return "Shape" + std::to_string(param.index);
+                         });
 
 } // namespace

@@ -36,7 +36,9 @@ const std::vector<ReadRule> kReadRules = {
     {"a default ends at a zero byte", "", "de\0f"s, "de"},
 };
 
-void PrintTo(const ReadRule& rule, std::ostream* out) { *out << rule.what; }
+void PrintTo(const ReadRule& rule, std::ostream* out) {
+    *out << rule.what;
+}
 
 class GetIniRules : public ::testing::TestWithParam<ReadRule> {};
 
@@ -47,7 +49,9 @@ TEST_P(GetIniRules, GiveTheTrimmedText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, GetIniRules, ::testing::ValuesIn(kReadRules),
-                         [](const ::testing::TestParamInfo<ReadRule>& param) { return "Rule" + std::to_string(param.index); });
+                         [](const ::testing::TestParamInfo<ReadRule>& param) {
+                             return "Rule" + std::to_string(param.index);
+                         });
 
 TEST(GetIni, CutsSectionAndKeyNamesTo299Bytes) {
     const TempFolder folder;
@@ -55,7 +59,8 @@ TEST(GetIni, CutsSectionAndKeyNamesTo299Bytes) {
                                                          Digits(300) + "]\r\n" + Digits(300) + "=whole\r\n");
     EXPECT_EQ(GETINI(file, Digits(299), Digits(299), "d"), "cut");
     EXPECT_EQ(GETINI(file, Digits(350), Digits(400), "d"), "cut");
-    EXPECT_EQ(GETINI(file, Digits(300), Digits(300), "d"), "cut") << "the names are cut before they are looked up";
+    EXPECT_EQ(GETINI(file, Digits(300), Digits(300), "d"), "cut")
+        << "the names are cut before they are looked up";
 }
 
 TEST(GetIni, MissingFileGivesTheTrimmedDefault) {
@@ -73,16 +78,20 @@ const std::vector<WriteRule> kWriteRules = {
     {"spaces around names and value are stripped", "  S ", " K  ", "   v   ", "[S]\r\nK=v\r\n"},
     {"tabs around a value stay", "S", "K", " \tv\t ", "[S]\r\nK=\tv\t\r\n"},
     {"a value of 1000 bytes is stored as 999", "S", "K", Digits(1000), "[S]\r\nK=" + Digits(999) + "\r\n"},
-    {"spaces go before the value is cut", "S", "K", "    " + Digits(1200) + "  ", "[S]\r\nK=" + Digits(999) + "\r\n"},
+    {"spaces go before the value is cut", "S", "K", "    " + Digits(1200) + "  ",
+     "[S]\r\nK=" + Digits(999) + "\r\n"},
     {"names are cut to 299 bytes", " " + Digits(400), Digits(300) + " ", "v",
      "[" + Digits(299) + "]\r\n" + Digits(299) + "=v\r\n"},
     {"a value ends at a zero byte", "S", "K", "ab\0cd"s, "[S]\r\nK=ab\r\n"},
     {"a line break in a value ends it", "S", "K", "one\r\n[T]", "[S]\r\nK=one\r\n"},
     {"an empty value", "S", "K", "", "[S]\r\nK=\r\n"},
-    {"code page 1252 bytes pass unchanged", "Info", "Client", "Caf\xE9 \x80\xA3\x99\x97", "[Info]\r\nClient=Caf\xE9 \x80\xA3\x99\x97\r\n"},
+    {"code page 1252 bytes pass unchanged", "Info", "Client", "Caf\xE9 \x80\xA3\x99\x97",
+     "[Info]\r\nClient=Caf\xE9 \x80\xA3\x99\x97\r\n"},
 };
 
-void PrintTo(const WriteRule& rule, std::ostream* out) { *out << rule.what; }
+void PrintTo(const WriteRule& rule, std::ostream* out) {
+    *out << rule.what;
+}
 
 class PutIniRules : public ::testing::TestWithParam<WriteRule> {};
 
@@ -93,7 +102,9 @@ TEST_P(PutIniRules, StoreTheTrimmedCutText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, PutIniRules, ::testing::ValuesIn(kWriteRules),
-                         [](const ::testing::TestParamInfo<WriteRule>& param) { return "Rule" + std::to_string(param.index); });
+                         [](const ::testing::TestParamInfo<WriteRule>& param) {
+                             return "Rule" + std::to_string(param.index);
+                         });
 
 TEST(PutIni, ValuesReadBackThroughGetIni) {
     const TempFolder folder;
@@ -105,7 +116,8 @@ TEST(PutIni, ValuesReadBackThroughGetIni) {
     EXPECT_EQ(GETINI(file, "QM", "LastCol", "x"), "40");
     EXPECT_EQ(GETINI(file, "qm", "lastrow", "x"), "12.5");
     EXPECT_EQ(GETINI(file, "Default", "Opportunity", "x"), "10");
-    EXPECT_EQ(folder.read("QMK.ini"), "[QM]\r\nLastCol=40\r\nLastRow=12.5\r\n[Default]\r\nOpportunity=10\r\n");
+    EXPECT_EQ(folder.read("QMK.ini"),
+              "[QM]\r\nLastCol=40\r\nLastRow=12.5\r\n[Default]\r\nOpportunity=10\r\n");
 }
 
 TEST(PutIni, StripsSpacesFromTheFileName) {
@@ -132,7 +144,8 @@ TEST(SettingsFileName, IsCodePage1252Text) {
 TEST(SettingsFileName, IsNeverCutShort) {
     // A path cut to a buffer would name another file, most likely in another folder.
     const TempFolder folder;
-    const std::string deep = std::string(150, 'a') + "/" + std::string(150, 'b') + "/" + std::string(150, 'c');
+    const std::string deep =
+        std::string(150, 'a') + "/" + std::string(150, 'b') + "/" + std::string(150, 'c');
     std::filesystem::create_directories(folder.path() / deep);
     const std::string file = folder.file(deep + "/QMK.ini");
     ASSERT_GT(file.size(), 400u);

@@ -23,8 +23,8 @@ const std::string kOld = "[S]\r\nK=old\r\n";
 
 struct Failure {
     const char* what;
-    bool needsPermissions; // shown only where permissions stop writes
-    std::function<std::string(const TempFolder&)> prepare;          // fills the folder, gives the file name
+    bool needsPermissions;                                 // shown only where permissions stop writes
+    std::function<std::string(const TempFolder&)> prepare; // fills the folder, gives the file name
     std::function<void(const TempFolder&, const fs::path&)> restrict = {}; // then takes rights away
 };
 
@@ -35,7 +35,8 @@ const std::vector<Failure> kFailures = {
          fs::create_directory(f.path() / "QMK.ini");
          return f.file("QMK.ini");
      }},
-    {"the file is UTF-16", false, [](const TempFolder& f) { return f.write("QMK.ini", "\xFF\xFE[\0S\0]\0"s); }},
+    {"the file is UTF-16", false,
+     [](const TempFolder& f) { return f.write("QMK.ini", "\xFF\xFE[\0S\0]\0"s); }},
     {"the file is read-only", true, [](const TempFolder& f) { return f.write("QMK.ini", kOld); },
      [](const TempFolder&, const fs::path& file) { fs::permissions(file, fs::perms::owner_read); }},
     {"the file cannot be read", true, [](const TempFolder& f) { return f.write("QMK.ini", kOld); },
@@ -46,7 +47,9 @@ const std::vector<Failure> kFailures = {
      }},
 };
 
-void PrintTo(const Failure& failure, std::ostream* out) { *out << failure.what; }
+void PrintTo(const Failure& failure, std::ostream* out) {
+    *out << failure.what;
+}
 
 // Every name in the folder, with the bytes of the files.
 std::map<std::string, std::string> Snapshot(const TempFolder& folder) {
@@ -102,8 +105,8 @@ TEST(WriteFailures, NamesThatWouldNotReadBackAreRefused) {
     const TempFolder folder;
     const std::string file = folder.write("QMK.ini", kOld);
     const std::vector<std::pair<std::string, std::string>> refused = {
-        {"a]b", "K"}, {"S\r\n[T]", "K"}, {"S\n", "K"}, {"S", "a=b"}, {"S", "[T]"}, {"S", "\t[T"},
-        {"S", ";K"}, {"S", "\t;K"}, {"S", "K\r\nJ"}, {"S", "K\r"},
+        {"a]b", "K"},  {"S\r\n[T]", "K"}, {"S\n", "K"},  {"S", "a=b"},    {"S", "[T]"},
+        {"S", "\t[T"}, {"S", ";K"},       {"S", "\t;K"}, {"S", "K\r\nJ"}, {"S", "K\r"},
     };
     for (const auto& [section, key] : refused) {
         EXPECT_FALSE(WriteProfileValue(file, section, key, "v")) << section << " / " << key;
