@@ -3,6 +3,7 @@
 #include "app/toolkit/ez.h"
 #include "dates/dates.h"
 #include "dates/today.h"
+#include "msgbox/message_dialog.h"
 
 int32_t GETDT(const std::string& form, int32_t id) {
     int16_t month = 0, day = 0, year = 0, unused[5] = {};
@@ -21,4 +22,10 @@ void SETDT(const std::string& form, int32_t id, int32_t dayNumber) {
         DateFromJulian(dayNumber, month, day, year);
     }
     EZ_SETDATETIME(form, id, month, day, year, 0, 0, 0);
+}
+
+int32_t Date2JulianDate(std::string text, std::string& order) {
+    if (const auto day = ParseDateText(text, order)) return *day;
+    ShowNotice("Invalid Date", "Date values in Date2JulianDate are invalid.{f6}", "");
+    return 0;
 }

@@ -10,8 +10,8 @@ void DesignOptionsDialog();                                                     
 void OptionsDialogEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
 void DesignProfileEditor();                                                       // "UF"
 void ProfileEditorEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
-void DesignAboutForm();                                                           // "AB"
-void AboutFormEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
+void DesignAbout();                                                               // "AB"
+void AboutEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
 void DesignDownloadWindow();                                                      // "ZD"
 void DownloadWindowEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
 void DesignWhatsNew();                                                            // "WN"

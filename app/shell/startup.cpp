@@ -7,6 +7,9 @@
 #include "app/shell/planner.h"
 #include "app/shell/single_instance.h"
 #include "app/toolkit/ez.h"
+#include "app/about/about.h"
+#include "app/help/help.h"
+#include "app/rtf/rtf_to_html.h"
 #include "msgbox/message_dialog.h"
 
 int32_t WINMAIN(int32_t instance, int32_t previous, const std::string& commandLine, int32_t show) {
@@ -32,6 +35,8 @@ void EZ_MAIN(int32_t /*unused*/) {
 int32_t StartupInit() {
     EZ_DEFFONT(10, "Segoe UI", 10, " BV");
     ComputePaths(EZ_APPPATH());
+    SetHelpFolder(Paths().assetsFolder + "Help/");
+    SetAboutSources(Paths().assetsFolder, Paths().version);
     if (ClaimSingleInstance(kInstanceName, kProgramName) == 0) return 0;
     PlannerShell().icon = EZ_LOADICON("$AAPROGRAM");
     const char* strips[] = {"$BARNOR", "$BARHOT", "$BARDIM"};
@@ -44,6 +49,7 @@ int32_t StartupInit() {
     // The profile tables and the currency symbols are fixed-size tables of their modules; the
     // version text is set with the paths.
     EZ_DEFTOOLTIPPROP(-1, -1, "[40]");
+    EzSetRichTextReader([](const std::string& rtf) { return RtfToHtml(rtf).toUtf8().toStdString(); });
     return 1;
 }
 
@@ -60,7 +66,7 @@ constexpr FormRoutines kForms[] = {
     {"QM", DesignPlanner, PlannerEvents},
     {"PO", DesignOptionsDialog, OptionsDialogEvents},
     {"UF", DesignProfileEditor, ProfileEditorEvents},
-    {"AB", DesignAboutForm, AboutFormEvents},
+    {"AB", DesignAbout, AboutEvents},
     {"ZD", DesignDownloadWindow, DownloadWindowEvents},
     {"WN", DesignWhatsNew, WhatsNewEvents},
 };

@@ -46,18 +46,21 @@ int32_t keyCode(const QKeyEvent& event) {
     return 0;
 }
 
-// A Tab sent by the toolkit itself (Enter turned into Tab) is not reported again.
-bool g_synthesisingTab = false;
-
+// Moves the focus to the next control in Tab order, as Tab does between controls (a date picker's
+// own Tab moves between its parts, which Enter-as-Tab must not do).
 void moveFocusOn(QWidget* from) {
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    g_synthesisingTab = true;
-    QApplication::sendEvent(from, &tab);
-    g_synthesisingTab = false;
+    QWidget* control = from;
+    for (QWidget* next = from->nextInFocusChain(); next && next != from; next = next->nextInFocusChain()) {
+        if (control->isAncestorOf(next) || next->window() != from->window()) continue;
+        if (!next->isVisible() || !next->isEnabled() || !(next->focusPolicy() & Qt::TabFocus)) continue;
+        if (next->focusProxy()) continue;
+        next->setFocus(Qt::TabFocusReason);
+        return;
+    }
 }
 
 bool handleKey(const std::string& form, int32_t id, QWidget* widget, QKeyEvent* event) {
-    if (!state().keyEvents || g_synthesisingTab) return false;
+    if (!state().keyEvents) return false;
     const int32_t original = keyCode(*event);
     if (original == 0) return false;
     int32_t value = original;

@@ -87,6 +87,14 @@ void destroyForm(const std::string& nameIn) {
     std::unique_ptr<Form> form = std::move(it->second);
     s.forms.erase(it);
     if (form->loop) form->loop->quit();
+    // The form's menus go with its window; their handles stay, empty, so none is reused.
+    for (auto& menu : s.menus) {
+        if (menu->form != name) continue;
+        menu->form.clear();
+        menu->items.clear();
+        menu->bar = nullptr;
+        menu->menu = nullptr;
+    }
     if (FormWindow* window = form->window) {
         window->closingByToolkit = true;
         window->hide();
@@ -156,14 +164,15 @@ void EZ_FORM(const std::string& name, const std::string& parent, const std::stri
     s.designing = outerDesign;
     if (!findForm(name)) return; // unloaded during its design
 
+    // Placed before the loaded event, whose handler may move the form elsewhere.
+    if (props.find('C') != std::string::npos) {
+        centre(form, parentWindow(parent));
+    } else {
+        form.window->move(toPixelsX(col), toPixelsY(row));
+    }
     fireEvent(name, 0, kEzLoaded);
     Form* loaded = findForm(name);
     if (!loaded || !loaded->window) return;
-    if (props.find('C') != std::string::npos) {
-        centre(*loaded, parentWindow(parent));
-    } else {
-        loaded->window->move(toPixelsX(col), toPixelsY(row));
-    }
     loaded->window->show();
     bringToFront(loaded->window);
     QTimer::singleShot(0, [name] { startForm(name); });

@@ -21,7 +21,7 @@ void applyProps(QAction* action, const std::string& props) {
 
 void addItem(int32_t handle, int32_t id, const std::string& caption, const std::string& props) {
     Menu* menu = menuByHandle(handle);
-    if (!menu) return;
+    if (!menu || (menu->isBar ? !menu->bar : !menu->menu)) return;
     QAction* action = nullptr;
     if (caption == "-") {
         action = menu->isBar ? menu->bar->addSeparator() : menu->menu->addSeparator();
@@ -49,7 +49,7 @@ Menu* menuByHandle(int32_t handle) {
 
 void attachMenuBar(Form& form, int32_t handle) {
     Menu* menu = menuByHandle(handle);
-    if (!menu || !menu->isBar || !form.window) return;
+    if (!menu || !menu->isBar || !menu->bar || !form.window) return;
     menu->bar->setParent(form.window);
     form.window->layout()->setMenuBar(menu->bar);
     menu->form = form.name;
