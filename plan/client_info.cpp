@@ -24,7 +24,17 @@ constexpr int32_t kTotal = 220, kClient = 225, kStation = 230, kSalesrep = 235, 
 
 const std::string& File() { return Paths().settingsFile; }
 std::string Read(const char* key, const char* fallback) { return GETINI(File(), kInfo, key, fallback); }
-void Write(const char* key, const std::string& value) { PutIni(File(), kInfo, key, value); }
+// Values are stored without their outer spaces. Reading a value takes one pair of matching
+// quotes off it, so a text that begins and ends with the same quote is written inside another
+// pair and comes back as it was.
+std::string StoredForm(std::string value) {
+    value.erase(0, value.find_first_not_of(' '));
+    value.erase(value.find_last_not_of(' ') + 1);
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    return quoted ? '"' + value + '"' : value;
+}
+void Write(const char* key, const std::string& value) { PutIni(File(), kInfo, key, StoredForm(value)); }
 
 // A list's item with the text, or the first item when the list no longer has one.
 int32_t ItemOrFirst(int32_t id, const std::string& text) {
