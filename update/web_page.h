@@ -1,0 +1,5 @@
+#pragma once
+// Opening a web page in the desktop's browser.
+#include <string_view>
+
+void OpenWebPage(std::string_view address);
