@@ -9,6 +9,12 @@ const OptionSwitch kOptionSwitches[7] = {
     {"TipsOn", kTipsOn, "1"},
 };
 
+const char* OptionKey(OptionBit bit) {
+    for (const OptionSwitch& option : kOptionSwitches)
+        if (option.bit == bit) return option.key;
+    return "";
+}
+
 Preferences& Prefs() {
     static Preferences preferences;
     return preferences;

@@ -29,6 +29,8 @@ struct OptionSwitch {
     const char* defaultText;
 };
 extern const OptionSwitch kOptionSwitches[7];
+// The key of a switch in section "Options".
+const char* OptionKey(OptionBit bit);
 
 // Reads section "Options" of the settings file: Currency, then the seven switches. A switch is
 // the whole number of its text, of which only the lowest bit counts. A currency outside 0..2

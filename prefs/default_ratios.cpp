@@ -1,0 +1,23 @@
+#include "prefs/default_ratios.h"
+
+#include "app/settings/settings_file.h"
+#include "plan/number_text.h"
+
+#include <algorithm>
+
+int64_t EventsOf(const DefaultRatios& ratios) {
+    return 100 - (static_cast<int64_t>(ratios.base) + ratios.opportunity);
+}
+
+DefaultRatios LimitRatios(std::string_view opportunityText, std::string_view baseText) {
+    DefaultRatios r;
+    r.opportunity = std::min(LeadingInteger(opportunityText), 100);
+    const int64_t room = 100 - static_cast<int64_t>(r.opportunity);
+    r.base = static_cast<int32_t>(std::min<int64_t>(LeadingInteger(baseText), room));
+    return r;
+}
+
+DefaultRatios LoadDefaultRatios(const std::string& settingsFile) {
+    return {LeadingInteger(GETINI(settingsFile, "Default", "Opportunity", "10")),
+            LeadingInteger(GETINI(settingsFile, "Default", "CurrValue", "65"))};
+}
