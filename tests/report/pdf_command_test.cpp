@@ -1,0 +1,252 @@
+// The built program run as a user runs it: quillmark --pdf FILE [--plan PLAN], the PDF read
+// back with pdftotext, the refusals with their exit codes, and the data folder left as it was.
+#include "tests/report/pdf_text.h"
+#include "tests/support/temp_folder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Categories.dat with two profiles of its own: "Test Shop" is 8.0 % a month but May and
+// December at 10.0 (a whole year), "Short Year" adds up to 99.9.
+std::string ProfileFile() {
+    auto row = [](const std::string& name, const std::vector<std::string>& months) {
+        std::string text = "\"" + name + "\"\r\n";
+        for (const std::string& m : months) text += m + "\r\n";
+        return text;
+    };
+    return row("None", std::vector<std::string>(12, "0")) +
+           row("Test Shop", {"8", "8", "8", "8", "10", "8", "8", "8", "8", "8", "8", "10"}) +
+           row("Short Year", {"8", "8", "8", "8", "10", "8", "8", "8", "8", "8", "8", "9.9"});
+}
+
+// The [Info] section of a plan: Test Shop from November 2018, $12,000 at $50 an ad,
+// Opportunity 10, Base 65, Events 25.
+std::map<std::string, std::string> TestShopPlan() {
+    return {{"Client", "Bloom & Petal"}, {"Station", "WQMK 101.5"}, {"Salesrep", "Pat Ortega"},
+            {"PresentDate", "2458428"},  {"StartMonth", "November"}, {"Year", "2458428"},
+            {"Budget", "12000.00"},      {"Rate", "50.00"},          {"Profile", "Test Shop"},
+            {"Opportunity", "10"},       {"MaxValue", "90"},         {"CurrValue", "65"}};
+}
+
+std::string InfoSection(const std::map<std::string, std::string>& plan) {
+    std::string text = "[Info]\r\n";
+    for (const auto& [key, value] : plan) text += key + "=" + value + "\r\n";
+    return text;
+}
+
+struct ProgramRun {
+    int exitCode = -1;
+    std::string standardError;
+};
+
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> Contents(const TempFolder& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path())) {
+        const std::string name = std::filesystem::relative(entry.path(), folder.path()).string();
+        files[name] = entry.is_regular_file() ? folder.read(name) : "(folder)";
+    }
+    return files;
+}
+
+class PdfCommand : public ::testing::Test {
+  protected:
+    TempFolder data; // QUILLMARK_HOME
+    TempFolder work; // plans and PDFs
+
+    void SetUp() override { data.write("Categories.dat", ProfileFile()); }
+
+    QString path(const std::string& name) const { return QString::fromStdString(work.file(name)); }
+
+    ProgramRun quillmark(const QStringList& arguments) const {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QUILLMARK_HOME"), QString::fromStdString(data.path().string()));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the mode picks its own
+        environment.remove(QStringLiteral("DISPLAY"));
+        process.setProcessEnvironment(environment);
+        process.start(qEnvironmentVariable("QUILLMARK_PROGRAM"), arguments);
+        if (!process.waitForFinished(60000)) return {};
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                process.readAllStandardError().toStdString()};
+    }
+
+    // Prints a plan given with --plan and returns the PDF's text; fails the test on a refusal.
+    std::string printed(const std::map<std::string, std::string>& plan) {
+        work.write("plan.ini", InfoSection(plan));
+        const ProgramRun run = quillmark({QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("--plan"), path("plan.ini")});
+        EXPECT_EQ(run.exitCode, 0) << run.standardError;
+        EXPECT_EQ(run.standardError, "");
+        return PdfText(path("out.pdf"));
+    }
+};
+
+bool Shows(const std::string& text, const std::string& pattern) {
+    return std::regex_search(text, std::regex(pattern));
+}
+
+// Money as the page shows it in the currency: "$7,800", "€7.800", "£7,800".
+struct Currency {
+    const char* name;
+    const char* option;
+    const char* symbol;
+    const char* thousands;
+};
+
+class PdfCurrency : public PdfCommand, public ::testing::WithParamInterface<Currency> {
+  protected:
+    std::string money(int whole) const {
+        const std::string digits = std::to_string(whole);
+        std::string grouped;
+        for (size_t i = 0; i < digits.size(); ++i) {
+            if (i > 0 && (digits.size() - i) % 3 == 0) grouped += std::string("\\") + GetParam().thousands;
+            grouped += digits[i];
+        }
+        return std::string("\\") + GetParam().symbol + grouped; // escaped for a pattern ("\$7\,800")
+    }
+};
+
+TEST_P(PdfCurrency, ThePageShowsThePlanInTheChosenCurrency) {
+    data.write("QMK.ini", std::string("[Options]\r\nCurrency=") + GetParam().option + "\r\n");
+    const std::string text = printed(TestShopPlan());
+
+    EXPECT_TRUE(Shows(text, "Yearly Proposal for Bloom & Petal")) << text;
+    EXPECT_TRUE(Shows(text, "Presented by: Pat Ortega, WQMK 101\\.5"));
+    EXPECT_TRUE(Shows(text, "Presented: 11-05-2018"));
+    for (const char* label : {"NOV '18", "DEC '18", "JAN '19", "FEB '19", "MAR '19", "APR '19", "MAY '19", "JUN '19",
+                              "JUL '19", "AUG '19", "SEP '19", "OCT '19"})
+        EXPECT_TRUE(Shows(text, label)) << label;
+
+    EXPECT_TRUE(Shows(text, "TOTAL BUDGET: " + money(12000)));
+    EXPECT_TRUE(Shows(text, "OPPORTUNITY BUDGET: " + money(1200) + " \\(10%\\)"));
+    EXPECT_TRUE(Shows(text, "SPECIAL EVENT BUDGET: " + money(3000) + " +\\(25%\\)"));
+    EXPECT_TRUE(Shows(text, "YEARLY BASE BUDGET: " + money(7800) + " +\\(65%\\)"));
+    // Base 650 a month, 14 ads; May and December get 1,500 each of Events, 30 ads.
+    EXPECT_TRUE(Shows(text, money(650) + " +" + money(650)));
+    EXPECT_TRUE(Shows(text, "14 ads"));
+    EXPECT_TRUE(Shows(text, money(1500) + "\\s+30 ads"));
+    EXPECT_TRUE(Shows(text, "DEC '18 +" + money(650) + " +" + money(1500) + " +" + money(2150)));
+    EXPECT_TRUE(Shows(text, "JAN '19 +" + money(650) + " +" + money(0) + " +" + money(650)));
+
+    EXPECT_TRUE(Shows(text, "BASE BUDGET: +" + money(7800)));
+    EXPECT_TRUE(Shows(text, "EVENTS BUDGET: +" + money(3000)));
+    EXPECT_TRUE(Shows(text, "OPPORTUNITY BUDGET: +" + money(1200)));
+    EXPECT_TRUE(Shows(text, "GRAND TOTAL: +" + money(12000)));
+}
+
+std::string CurrencyName(const ::testing::TestParamInfo<Currency>& currency) { return currency.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(Currencies, PdfCurrency,
+                         ::testing::Values(Currency{"Dollar", "0", "$", ","}, Currency{"Euro", "1", "\u20AC", "."},
+                                           Currency{"Pound", "2", "\u00A3", ","}),
+                         CurrencyName);
+
+TEST_F(PdfCommand, WithoutAPlanFileTheRememberedPlanIsPrintedAndTheDataFolderIsLeftAsItWas) {
+    // Options that the window would act on when it closes: remember the client, keep a placement.
+    data.write("QMK.ini", "[QM]\r\nLastCol=3\r\n[Options]\r\nRememberClient=1\r\nAutoUpdate=1\r\n" +
+                              InfoSection(TestShopPlan()).substr(0));
+    const auto before = Contents(data);
+    const ProgramRun run = quillmark({QStringLiteral("--pdf"), path("remembered.pdf")});
+    EXPECT_EQ(run.exitCode, 0) << run.standardError;
+    EXPECT_EQ(run.standardError, "");
+    EXPECT_TRUE(Shows(PdfText(path("remembered.pdf")), "Yearly Proposal for Bloom & Petal"));
+    EXPECT_EQ(Contents(data), before);
+}
+
+TEST_F(PdfCommand, AMissingProfileFileIsCreatedAndNothingElseIsWritten) {
+    std::filesystem::remove(data.path() / "Categories.dat");
+    data.write("QMK.ini", "[Options]\r\nCurrency=0\r\n");
+    auto plan = TestShopPlan();
+    plan["Profile"] = "Florists"; // a built-in profile
+    const std::string text = printed(plan);
+    EXPECT_TRUE(Shows(text, "Yearly Proposal for Bloom & Petal"));
+    EXPECT_TRUE(Shows(text, "11\\.7%")); // Florists' May
+    auto after = Contents(data);
+    EXPECT_EQ(after.size(), 2u);
+    EXPECT_EQ(after["QMK.ini"], "[Options]\r\nCurrency=0\r\n");
+    EXPECT_NE(after["Categories.dat"].find("\"Florists\""), std::string::npos);
+}
+
+TEST_F(PdfCommand, APlanTheWindowWouldNotPrintIsRefused) {
+    struct Case {
+        const char* key;
+        const char* value;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"Client", "", "the client is empty"},
+        {"Station", "  ", "the station is empty"},
+        {"Salesrep", "", "the salesrep is empty"},
+        {"Budget", "0", "the budget is empty"},
+        {"Profile", "Short Year", "the months total 99.9, not 100.0"},
+        {"Profile", "None", "the months total 0.0, not 100.0"},
+        {"Profile", "Toy Shops", "the profile \"Toy Shops\" is not among the Business Profiles of "},
+    };
+    const auto before = Contents(data);
+    for (const Case& c : cases) {
+        auto plan = TestShopPlan();
+        plan[c.key] = c.value;
+        work.write("plan.ini", InfoSection(plan));
+        work.write("old.pdf", "the proposal printed last week");
+        const ProgramRun run = quillmark({QStringLiteral("--pdf"), path("old.pdf"), QStringLiteral("--plan"), path("plan.ini")});
+        EXPECT_EQ(run.exitCode, 1) << c.reason;
+        EXPECT_EQ(run.standardError.rfind("quillmark: cannot print the plan in " + work.file("plan.ini") + ": " + c.reason, 0), 0u)
+            << run.standardError;
+        EXPECT_EQ(std::count(run.standardError.begin(), run.standardError.end(), '\n'), 1) << run.standardError;
+        EXPECT_EQ(work.read("old.pdf"), "the proposal printed last week") << c.reason;
+    }
+    EXPECT_EQ(Contents(data), before);
+}
+
+TEST_F(PdfCommand, FilesThatCannotBeReadOrWrittenAreToldInOneLine) {
+    work.write("plan.ini", InfoSection(TestShopPlan()));
+    const std::pair<QStringList, std::string> cases[] = {
+        {{QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("--plan"), path("no such plan.ini")},
+         "quillmark: cannot read the plan file " + work.file("no such plan.ini") + "\n"},
+        {{QStringLiteral("--pdf"), path("no such folder/out.pdf"), QStringLiteral("--plan"), path("plan.ini")},
+         "quillmark: cannot write " + work.file("no such folder/out.pdf") + "\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const ProgramRun run = quillmark(arguments);
+        EXPECT_EQ(run.exitCode, 1) << message;
+        EXPECT_EQ(run.standardError, message);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path("out.pdf")));
+}
+
+TEST_F(PdfCommand, AMistakenCommandLineIsAUsageError) {
+    const std::pair<QStringList, std::string> cases[] = {
+        {{QStringLiteral("--pdf")}, "quillmark: --pdf needs a file name (see --help)\n"},
+        {{QStringLiteral("--plan"), path("plan.ini")}, "quillmark: --plan needs --pdf FILE (see --help)\n"},
+        {{QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("now")}, "quillmark: unknown argument now (see --help)\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const ProgramRun run = quillmark(arguments);
+        EXPECT_EQ(run.exitCode, 2) << message;
+        EXPECT_EQ(run.standardError, message);
+    }
+    EXPECT_TRUE(Contents(work).empty());
+}
+
+TEST_F(PdfCommand, HelpAndVersionStillAnswerFirst) {
+    QProcess process;
+    process.start(qEnvironmentVariable("QUILLMARK_PROGRAM"), {QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("--version")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.readAllStandardOutput().toStdString(), "Quillmark 3.0.0.0\n");
+    EXPECT_FALSE(QFileInfo::exists(path("out.pdf")));
+}
+
+} // namespace
