@@ -3,6 +3,10 @@
 // save that fails.
 #include "tests/editor/editor_session.h"
 
+#include "app/help/help.h"
+#include "app/help/help_browser.h"
+#include "app/help/help_topics.h"
+#include "app/help/help_viewer.h"
 #include "plan/field_text.h"
 #include "plan/number_text.h"
 
@@ -415,6 +419,32 @@ TEST_F(ProfileEditor, WithSetSelTheCaretGoesAfterTheNameInsteadOfSelectingIt) {
         EXPECT_EQ(selected, std::string(setSel) == "1" ? "" : "Bakeries");
         resetWindows();
     }
+}
+
+TEST_F(ProfileEditor, F1AndHelpOpenTheEditorsHelpPage) {
+    SetHelpFolder(qEnvironmentVariable("QUILLMARK_SOURCE_DIR").toStdString() + "/assets/Help/");
+    const std::string editorPage = HelpPageForContext(editor::kHelpTopic);
+    ASSERT_FALSE(editorPage.empty());
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"F1", [] { eztest::PressShortcut(kEditor, QKeySequence(Qt::Key_F1)); }},
+        {"Help", [] { click(editor::kHelpButton); }},
+    };
+    open();
+    choose(kProfile, "Florists");
+    for (const auto& [way, press] : ways) {
+        SCOPED_TRACE(way);
+        std::string shown;
+        edit([&shown, press = press] {
+            int32_t contents = kHelpShowContents, none = 0;
+            GETHELP(contents, none); // another page first
+            press();
+            shown = CurrentHelpViewer()->browser()->currentTarget().toStdString();
+            EXPECT_TRUE(eztest::FormExists(kEditor));
+            click(kCancelButton);
+        });
+        EXPECT_EQ(shown, editorPage);
+    }
+    delete CurrentHelpViewer();
 }
 
 } // namespace
