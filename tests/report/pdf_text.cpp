@@ -1,6 +1,7 @@
 #include "tests/report/pdf_text.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QStringList>
 
 namespace {
@@ -31,4 +32,26 @@ std::string PdfInfo(const QString& pdfFile) {
         start = end + 1;
     }
     return kept;
+}
+
+QImage PdfPicture(const QString& pdfFile, int dotsPerInch) {
+    QTemporaryDir folder;
+    const QString prefix = folder.filePath(QStringLiteral("page"));
+    QProcess process;
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-gray"),
+                                               QStringLiteral("-singlefile"), pdfFile, prefix});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
+    return QImage(prefix + QStringLiteral(".pgm")).convertToFormat(QImage::Format_Grayscale8);
+}
+
+double MeanDifference(const QImage& a, const QImage& b) {
+    if (a.isNull() || a.size() != b.size()) return 255;
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const uchar* rowA = a.constScanLine(y);
+        const uchar* rowB = b.constScanLine(y);
+        for (int x = 0; x < a.width(); ++x) sum += rowA[x] > rowB[x] ? rowA[x] - rowB[x] : rowB[x] - rowA[x];
+    }
+    return sum / (static_cast<double>(a.width()) * a.height());
 }

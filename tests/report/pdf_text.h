@@ -1,5 +1,6 @@
 #pragma once
 // A PDF file read back as a reader shows it: its text laid out by pdftotext (poppler-utils).
+#include <QImage>
 #include <QString>
 #include <string>
 
@@ -7,3 +8,7 @@
 std::string PdfText(const QString& pdfFile);
 // pdfinfo's "Pages:" and "Page size:" lines; empty when the file cannot be read.
 std::string PdfInfo(const QString& pdfFile);
+// The first page as a grey picture at `dotsPerInch` (pdftoppm); null when it cannot be drawn.
+QImage PdfPicture(const QString& pdfFile, int dotsPerInch);
+// The mean difference of two grey pictures of one size, 0 (alike) to 255; 255 when the sizes differ.
+double MeanDifference(const QImage& a, const QImage& b);
