@@ -6,7 +6,6 @@
 #include "update/update_run_state.h"
 #include "update/update_session.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QNetworkProxy>
@@ -73,20 +72,6 @@ void UpdateWindowTest::openPlanner() {
 void UpdateWindowTest::closePlanner() {
     EZ_UNLOADFORM(qm::kForm);
     eztest::Settle();
-}
-
-// eztest::ClickMenu keeps the menus of a planner that was closed and takes their items first, so the
-// item is looked up among the actions of the planner window that is open now.
-void UpdateWindowTest::chooseCheckForUpdate() {
-    QWidget* window = eztest::Window(qm::kForm);
-    ASSERT_NE(window, nullptr);
-    for (QAction* action : window->findChildren<QAction*>())
-        if (action->text() == QStringLiteral("Check for Program &Update")) {
-            action->trigger();
-            eztest::Settle();
-            return;
-        }
-    ADD_FAILURE() << "no menu entry for the update check";
 }
 
 void UpdateWindowTest::endRun() {

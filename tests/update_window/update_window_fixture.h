@@ -54,8 +54,7 @@ class UpdateWindowTest : public ::testing::Test {
     void closePlanner();
     // Closes the planner and forgets what the update check keeps for one run of the program.
     void endRun();
-    // The planner's menu entry "Check for Program &Update", found on the open planner's own menu bar.
-    static void chooseCheckForUpdate();
+    static void chooseCheckForUpdate() { eztest::ClickMenu(qm::kForm, qm::kMenuUpdate); }
     static bool plannerOpen() { return eztest::FormExists(qm::kForm); }
     static bool plannerVisible();
 

@@ -1,0 +1,141 @@
+// The built program itself, started as a user starts it, on the offscreen platform over a data
+// folder of its own: the automatic check at start-up against nginx on the days the date is set to,
+// and the updater's "/update" argument read from the real command line. The clean-up after the
+// check deletes kelvup.exe, which tells the test that the start-up work is over (a dialog shown
+// during the check would hold it back).
+#include "nginx_server.h"
+
+#include "app/settings/settings_file.h"
+#include "dates/dates.h"
+#include "tests/support/temp_folder.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kStartUpLimitMs = 20000;
+constexpr int kStopLimitMs = 5000;
+
+bool WaitFor(const std::function<bool()>& condition, int limitMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < limitMs) {
+        if (condition()) return true;
+        QThread::msleep(50);
+    }
+    return condition();
+}
+
+std::string IsoDate(int32_t dayNumber) {
+    int32_t month = 0, day = 0, year = 0;
+    DateFromJulian(dayNumber, month, day, year);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    return text;
+}
+
+// One run of the program. Its single-instance guard lives in a folder of its own, so that a copy
+// started by someone else on the machine does not turn this one away.
+class ProgramRun {
+  public:
+    ProgramRun(const TempFolder& data, const std::string& today, const std::string& versionAddress,
+               const QStringList& arguments) {
+        std::filesystem::permissions(runtime_.path(), std::filesystem::perms::owner_all);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* proxy :
+             {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+            environment.remove(QString::fromLatin1(proxy));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("QUILLMARK_HOME"), QString::fromStdString(data.path().string()));
+        environment.insert(QStringLiteral("QUILLMARK_TODAY"), QString::fromStdString(today));
+        environment.insert(QStringLiteral("QUILLMARK_UPDATE_URL"), QString::fromStdString(versionAddress));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                           QString::fromStdString(runtime_.path().string()));
+        environment.insert(QStringLiteral("TMPDIR"), QString::fromStdString(runtime_.path().string()));
+        process_.setProcessEnvironment(environment);
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.start(QStringLiteral(QM_PROGRAM), arguments);
+        started_ = process_.waitForStarted(kStopLimitMs);
+    }
+    ~ProgramRun() {
+        if (process_.state() == QProcess::NotRunning) return;
+        process_.terminate();
+        if (!process_.waitForFinished(kStopLimitMs)) {
+            process_.kill();
+            process_.waitForFinished(kStopLimitMs);
+        }
+    }
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    bool started() const { return started_; }
+    bool running() const { return process_.state() == QProcess::Running; }
+    std::string output() { return process_.readAll().toStdString(); }
+
+  private:
+    TempFolder runtime_;
+    QProcess process_;
+    bool started_ = false;
+};
+
+std::string UpdateKey(const TempFolder& data, const std::string& key) {
+    return GETINI(data.file("QMK.ini"), "Update", key, "<missing>");
+}
+
+TEST(Program, ChecksAtStartUpOnTheFirstDayAndAgainOnTheEleventh) {
+    NginxServer nginx;
+    ASSERT_EQ(nginx.failure(), "");
+    nginx.serve("QMKVersion.txt", nginx.host() + " /files/QuillmarkSetup.exe QuillmarkSetup.exe\n3.0.0.0");
+    TempFolder data;
+    const int32_t first = JulianFromDate(12, 28, 2025); // the eleven days run into the next year
+    struct Start {
+        int32_t day;
+        int versionRequests; // after this start
+        int32_t lastCheck;
+    };
+    const Start starts[] = {{first, 1, first + 10}, {first + 10, 1, first + 10}, {first + 11, 2, first + 21}};
+    for (const Start& start : starts) {
+        SCOPED_TRACE(IsoDate(start.day));
+        data.write("kelvup.exe", "MZ updater");
+        ProgramRun run(data, IsoDate(start.day), nginx.address("/QMKVersion.txt"), {});
+        ASSERT_TRUE(run.started());
+        ASSERT_TRUE(
+            WaitFor([&] { return !std::filesystem::exists(data.path() / "kelvup.exe"); }, kStartUpLimitMs))
+            << "the start-up did not finish: " << run.output();
+        EXPECT_TRUE(run.running()); // up to date: the program goes on, nothing downloaded
+        EXPECT_EQ(nginx.requestsFor("/QMKVersion.txt"), start.versionRequests);
+        EXPECT_EQ(UpdateKey(data, "LastCheck"), std::to_string(start.lastCheck));
+    }
+    EXPECT_EQ(nginx.requestsFor("/files/QuillmarkSetup.exe"), 0);
+}
+
+TEST(Program, TheUpdatersArgumentIsReadFromTheCommandLineExactly) {
+    struct Case {
+        const char* argument;
+        const char* newVerAfter; // "/update" takes the version and clears the key
+    };
+    const Case cases[] = {{"/update", ""}, {"/UPDATE", "3.1.0.0"}, {"update", "3.1.0.0"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.argument);
+        TempFolder data;
+        const std::string settings = data.file("QMK.ini");
+        PutIni(settings, "Update", "LastCheck", "99999999");
+        PutIni(settings, "Update", "NewVer", "3.1.0.0");
+        PutIni(settings, "Update", "Failed", "1");
+        ProgramRun run(data, "2025-03-10", "http://127.0.0.1:9/QMKVersion.txt",
+                       {QString::fromLatin1(c.argument)});
+        ASSERT_TRUE(run.started());
+        // "Failed" is reset before either notice is shown; the notice then waits for the user.
+        ASSERT_TRUE(WaitFor([&] { return UpdateKey(data, "Failed") == "0"; }, kStartUpLimitMs))
+            << run.output();
+        EXPECT_EQ(UpdateKey(data, "NewVer"), c.newVerAfter);
+    }
+}
+
+} // namespace
