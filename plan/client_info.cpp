@@ -19,22 +19,28 @@ namespace {
 
 constexpr const char* kForm = "QM";
 constexpr const char* kInfo = "Info";
-constexpr int32_t kTotal = 220, kClient = 225, kStation = 230, kSalesrep = 235, kDate = 240, kStartMonth = 245,
-                  kYear = 250, kBudget = 255, kRate = 260, kProfile = 265;
+constexpr int32_t kTotal = 220, kClient = 225, kStation = 230, kSalesrep = 235, kDate = 240,
+                  kStartMonth = 245, kYear = 250, kBudget = 255, kRate = 260, kProfile = 265;
 
-const std::string& File() { return Paths().settingsFile; }
-std::string Read(const char* key, const char* fallback) { return GETINI(File(), kInfo, key, fallback); }
+const std::string& File() {
+    return Paths().settingsFile;
+}
+std::string Read(const char* key, const char* fallback) {
+    return GETINI(File(), kInfo, key, fallback);
+}
 // Values are stored without their outer spaces. Reading a value takes one pair of matching
 // quotes off it, so a text that begins and ends with the same quote is written inside another
 // pair and comes back as it was.
 std::string StoredForm(std::string value) {
     value.erase(0, value.find_first_not_of(' '));
     value.erase(value.find_last_not_of(' ') + 1);
-    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-                        value.back() == value.front();
+    const bool quoted =
+        value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
     return quoted ? '"' + value + '"' : value;
 }
-void Write(const char* key, const std::string& value) { PutIni(File(), kInfo, key, StoredForm(value)); }
+void Write(const char* key, const std::string& value) {
+    PutIni(File(), kInfo, key, StoredForm(value));
+}
 
 // A list's item with the text, or the first item when the list no longer has one.
 int32_t ItemOrFirst(int32_t id, const std::string& text) {
@@ -44,7 +50,8 @@ int32_t ItemOrFirst(int32_t id, const std::string& text) {
 
 void RestoreMoney(int32_t id, const char* key) {
     const auto value = MoneyFromText(Read(key, "0"));
-    if (value && *value > 0) EZ_SETTEXT(kForm, id, FormatMoney(*value, kCentsMoneyMask, Prefs().CurrencyOption));
+    if (value && *value > 0)
+        EZ_SETTEXT(kForm, id, FormatMoney(*value, kCentsMoneyMask, Prefs().CurrencyOption));
 }
 
 std::string TodayMonthName() {
@@ -91,11 +98,13 @@ void RestoreClientInfo() {
 void ClearPlan() {
     const bool clearClient = OptionOn(kClearClient);
     const std::string leadIn = clearClient ? "Both Client Information and" : "Only the";
-    const int32_t answer = ASKUSER("Clear Profile", "Are you SURE you want to clear this profile?{f10}",
-                                   leadIn + " Business Profile will be removed.{f6}", "", "*{G,f7}|&Yes|&No", 2);
+    const int32_t answer =
+        ASKUSER("Clear Profile", "Are you SURE you want to clear this profile?{f10}",
+                leadIn + " Business Profile will be removed.{f6}", "", "*{G,f7}|&Yes|&No", 2);
     if (answer != 1) return;
     if (clearClient) {
-        for (int32_t id : {kClient, kStation, kSalesrep, kBudget, kRate}) EZ_SETTEXT(kForm, id, "");
+        for (int32_t id : {kClient, kStation, kSalesrep, kBudget, kRate})
+            EZ_SETTEXT(kForm, id, "");
         SETDT(kForm, kDate, 0);
         EZ_SELECTITEM(kForm, kStartMonth, ItemOrFirst(kStartMonth, TodayMonthName()));
         SETDT(kForm, kYear, 0);

@@ -13,12 +13,12 @@ inline constexpr const char* kProfileEditorForm = "UF";
 
 // Control ids of the editor.
 namespace editor {
-constexpr int32_t kNameLabel = 100;   // the selected profile's name
-constexpr int32_t kUpdateRadio = 105; // "Update existing profile"
+constexpr int32_t kNameLabel = 100;    // the selected profile's name
+constexpr int32_t kUpdateRadio = 105;  // "Update existing profile"
 constexpr int32_t kSaveNewRadio = 110; // "Save as new profile"
-constexpr int32_t kNameBox = 115;     // the new profile's name
-constexpr int32_t kNoteLabel = 120;   // "NOTE: This action cannot be reversed."
-constexpr int32_t kDeleteRadio = 125; // "Delete this profile"
+constexpr int32_t kNameBox = 115;      // the new profile's name
+constexpr int32_t kNoteLabel = 120;    // "NOTE: This action cannot be reversed."
+constexpr int32_t kDeleteRadio = 125;  // "Delete this profile"
 constexpr int32_t kOkButton = 130;
 constexpr int32_t kCancelButton = 135;
 constexpr int32_t kHelpButton = 140;

@@ -22,7 +22,9 @@ constexpr const char* kPlanner = "QM";
 constexpr int32_t kPlannerProfileList = 265;
 constexpr const char* kYesNo = "*{G,f7}|&Yes|&No";
 
-int32_t PlannerMonthField(int month) { return kPlannerProfileList + 5 * month; }
+int32_t PlannerMonthField(int month) {
+    return kPlannerProfileList + 5 * month;
+}
 
 // Saves the changed store; when that fails the store goes back to `before`, which is what the
 // file still holds.
@@ -105,7 +107,8 @@ int32_t SaveAsNewProfile() {
     const int target = FirstFreeRow(Profiles());
     if (target < 0) {
         ShowNotice("Unable To Add New Category",
-                   "You have reached the maximum of " + IntegerText(kProfileRows - 1) + " categories.{f10}", "");
+                   "You have reached the maximum of " + IntegerText(kProfileRows - 1) + " categories.{f10}",
+                   "");
         return 0;
     }
     return StoreAndSort(target, name);

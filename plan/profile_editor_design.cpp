@@ -35,8 +35,8 @@ constexpr ControlDesign kControls[] = {
     {kDeleteRadio, R, "&Delete this profile", 2.25F, 3.75F, 14.5F, 1.125F, "T", 6, -1, -1, false,
      "Delete this profile"},
     {kNameBox, T, "", 21.375F, 2.3125F, 25.5F, 1.25F, "EST", 6, -1, -1, true, "New profile name"},
-    {kNoteLabel, L, "NOTE: This action cannot be reversed.", 18.5F, 3.8125F, 27.25F, 1.0F, "L", 7, -1, -1, false,
-     ""},
+    {kNoteLabel, L, "NOTE: This action cannot be reversed.", 18.5F, 3.8125F, 27.25F, 1.0F, "L", 7, -1, -1,
+     false, ""},
     {kOkButton, B, "&OK", 30.25F, 5.75F, 7.5F, 1.6875F, "T", 6, -1, -1, false, "OK"},
     {kCancelButton, B, "&Cancel", 39.375F, 5.75F, 7.5F, 1.6875F, "T", 6, -1, -1, false, "Cancel"},
     {kHelpButton, B, "&Help", 2.25F, 5.75F, 7.5F, 1.6875F, "T", 6, -1, -1, false, "Help"},
@@ -48,10 +48,18 @@ void CreateControl(const ControlDesign& c) {
     if (c.kind == Kind::Radio || c.kind == Kind::Button) EZ_USEAUTOSIZE("CT");
     EZ_SUBCLASS(c.subclassed ? 2 : 0);
     switch (c.kind) {
-    case Kind::Label: EZ_LABEL(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
-    case Kind::Radio: EZ_RADIO(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
-    case Kind::Text: EZ_TEXT(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
-    case Kind::Button: EZ_BUTTON(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
+    case Kind::Label:
+        EZ_LABEL(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
+    case Kind::Radio:
+        EZ_RADIO(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
+    case Kind::Text:
+        EZ_TEXT(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
+    case Kind::Button:
+        EZ_BUTTON(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
     }
     EZ_SUBCLASS(0);
     if (c.accessibleName[0] != '\0') EzSetAccessibleName(kProfileEditorForm, c.id, c.accessibleName);
@@ -65,6 +73,7 @@ void ShowProfileEditor(const std::string& parent) {
 }
 
 void DesignProfileEditor() {
-    for (const ControlDesign& control : kControls) CreateControl(control);
+    for (const ControlDesign& control : kControls)
+        CreateControl(control);
     EZ_COLOR(-1, -1);
 }

@@ -17,8 +17,10 @@ constexpr const char* kPlanner = "QM";
 constexpr int32_t kPlannerProfileList = 265;
 
 void SetOkEnabled(bool enabled) {
-    if (enabled) EZ_ENABLEC(kForm, kOkButton);
-    else EZ_DISABLEC(kForm, kOkButton);
+    if (enabled)
+        EZ_ENABLEC(kForm, kOkButton);
+    else
+        EZ_DISABLEC(kForm, kOkButton);
 }
 
 void OpenEditorHelp() {
@@ -30,8 +32,10 @@ void OpenEditorHelp() {
 // Escape does nothing in the dialog's fields and buttons, and Enter moves on like Tab.
 void FilterKey(int32_t message, int32_t& value) {
     if (message != kEzKey) return;
-    if (value == kEzKeyEscape) value = 0;
-    else if (value == kEzKeyEnter) value = kEzKeyTab;
+    if (value == kEzKeyEscape)
+        value = 0;
+    else if (value == kEzKeyEnter)
+        value = kEzKeyTab;
 }
 
 // With the SetSel option the caret goes after the selection when the name box gets the focus.
@@ -43,14 +47,21 @@ void ApplyNameBoxSelection(int32_t editHandle) {
 
 void NameBoxEvents(int32_t message, int32_t& value) {
     switch (message) {
-    case kEzChange: SetOkEnabled(!TrimText(EZ_GETTEXT(kForm, kNameBox)).empty()); break;
-    case kEzGotFocus: EZ_SETCOLOR(kForm, kNameBox, 0, 25); break;
+    case kEzChange:
+        SetOkEnabled(!TrimText(EZ_GETTEXT(kForm, kNameBox)).empty());
+        break;
+    case kEzGotFocus:
+        EZ_SETCOLOR(kForm, kNameBox, 0, 25);
+        break;
     case kEzLostFocus:
         EZ_SETCOLOR(kForm, kNameBox, -1, -1);
         TrimField(kForm, kNameBox);
         break;
-    case kEzEditNotify: ApplyNameBoxSelection(value); break;
-    default: break;
+    case kEzEditNotify:
+        ApplyNameBoxSelection(value);
+        break;
+    default:
+        break;
     }
 }
 
@@ -107,6 +118,8 @@ void ProfileEditorEvents(int32_t& id, int32_t& message, int32_t& value, int32_t&
     case kHelpButton:
         if (message == kEzClick) OpenEditorHelp();
         break;
-    default: FormEvents(id, message); break;
+    default:
+        FormEvents(id, message);
+        break;
     }
 }

@@ -13,14 +13,16 @@ using namespace qm;
 namespace {
 
 class ClientInfo : public PlannerSession {
-protected:
+  protected:
     void SetUp() override {
         PlannerSession::SetUp();
         setting("Options", "RememberClient", "1");
     }
 
     static int32_t sliderValue() { return qobject_cast<QSlider*>(eztest::Widget(kForm, kSlider))->value(); }
-    static int32_t sliderMaximum() { return qobject_cast<QSlider*>(eztest::Widget(kForm, kSlider))->maximum(); }
+    static int32_t sliderMaximum() {
+        return qobject_cast<QSlider*>(eztest::Widget(kForm, kSlider))->maximum();
+    }
 };
 
 const int32_t kPresentDate = JulianFromDate(3, 5, 2025);
@@ -37,7 +39,7 @@ void FillPlan() {
     PlannerSession::enter(kBudget, "12000");
     PlannerSession::enter(kRate, "250");
     PlannerSession::choose(kProfile, "Florists");
-    eztest::MoveSlider(kForm, kSlider, 50); // Base 50, Events 40
+    eztest::MoveSlider(kForm, kSlider, 50);    // Base 50, Events 40
     PlannerSession::enter(kOpportunity, "20"); // Events stays 40: Base 40 of at most 80
 }
 
@@ -62,7 +64,8 @@ TEST_F(ClientInfo, ClosingAndOpeningAgainBringsThePlanBack) {
         {"MaxValue", "80"},
         {"CurrValue", "40"},
     };
-    for (const auto& [key, value] : keys) EXPECT_EQ(stored("Info", key), value) << key;
+    for (const auto& [key, value] : keys)
+        EXPECT_EQ(stored("Info", key), value) << key;
 
     open();
     EXPECT_EQ(text(kClient), "Rosie's Flowers");
@@ -98,16 +101,20 @@ TEST_F(ClientInfo, EuroAmountsAreStoredPlainAndComeBackWithTwoDecimals) {
     setting("Options", "Currency", "1");
     open();
     enter(kBudget, "12346");
-    ASSERT_EQ(text(kBudget), "\x80" "12.346");
+    ASSERT_EQ(text(kBudget), "\x80"
+                             "12.346");
     enter(kRate, "1234,5");
-    ASSERT_EQ(text(kRate), "\x80" "1.234"); // whole units, halves to even
+    ASSERT_EQ(text(kRate), "\x80"
+                           "1.234"); // whole units, halves to even
     closeByCloseBox();
     EXPECT_EQ(stored("Info", "Budget"), "12346");
     EXPECT_EQ(stored("Info", "Rate"), "1234");
 
     open();
-    EXPECT_EQ(text(kBudget), "\x80" "12.346,00");
-    EXPECT_EQ(text(kRate), "\x80" "1.234,00");
+    EXPECT_EQ(text(kBudget), "\x80"
+                             "12.346,00");
+    EXPECT_EQ(text(kRate), "\x80"
+                           "1.234,00");
 }
 
 TEST_F(ClientInfo, AmountsOfNothingLeaveTheFieldsEmpty) {
@@ -186,13 +193,14 @@ TEST_F(ClientInfo, ANameNoLongerInItsListFallsBackToTheFirstItem) {
     open();
     EXPECT_EQ(text(kProfile), "None");
     EXPECT_EQ(text(kStartMonth), "January");
-    for (int m = 1; m <= 12; ++m) EXPECT_EQ(text(MonthField(m)), "0.0") << m;
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_EQ(text(MonthField(m)), "0.0") << m;
     EXPECT_EQ(text(kTotal), "0.0");
     EXPECT_FALSE(commandEnabled(kEditButton));
 }
 
 class ClearCommand : public PlannerSession {
-protected:
+  protected:
     void SetUp() override {
         PlannerSession::SetUp();
         setting("Options", "RememberClient", "0");
@@ -241,7 +249,8 @@ TEST_F(ClearCommand, AsksThenClearsTheProfileAndWithClearClientTheClient) {
 
         EXPECT_EQ(text(kProfile), "None");
         EXPECT_EQ(Plan().ProfileIndex, 0);
-        for (int m = 1; m <= 12; ++m) EXPECT_EQ(text(MonthField(m)), "0.0") << m;
+        for (int m = 1; m <= 12; ++m)
+            EXPECT_EQ(text(MonthField(m)), "0.0") << m;
         EXPECT_EQ(text(kTotal), "0.0");
         EXPECT_FALSE(commandEnabled(kPrintButton));
         EXPECT_FALSE(commandEnabled(kEditButton));

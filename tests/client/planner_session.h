@@ -24,7 +24,7 @@
 #include <vector>
 
 class PlannerSession : public ::testing::Test {
-protected:
+  protected:
     static constexpr CivilDate kToday{2024, 6, 14};
     static constexpr int kDismiss = 0; // answer a dialog with its close box
 
@@ -65,7 +65,7 @@ protected:
         return GETINI(Paths().settingsFile, section, key, "<absent>");
     }
 
-public:
+  public:
     static void open() {
         ShowPlanner("");
         eztest::Settle();
@@ -95,7 +95,7 @@ public:
     // planner that was closed, so a menu item can only be found in the first planner of a run.
     static bool commandEnabled(int32_t button) { return eztest::ToolbarEnabled(qm::kForm, button); }
 
-protected:
+  protected:
     // Every form unloaded and the toolkit's state forgotten, ready for another planner.
     void resetWindows() {
         eztest::Reset();
@@ -106,7 +106,7 @@ protected:
     // The next message dialog is answered with `button` (kDismiss: its close box).
     void answerNextDialog(int32_t button) { answers.push_back(button); }
 
-private:
+  private:
     std::deque<int32_t> answers;
 
     // Answers every message dialog from `answers`, in order; a dialog that no answer was given
@@ -123,8 +123,10 @@ private:
                 button = answers.front();
                 answers.pop_front();
             }
-            if (button == kDismiss) eztest::CloseBox(kMessageDialogForm);
-            else eztest::Click(kMessageDialogForm, ButtonId(button));
+            if (button == kDismiss)
+                eztest::CloseBox(kMessageDialogForm);
+            else
+                eztest::Click(kMessageDialogForm, ButtonId(button));
         });
     }
 };

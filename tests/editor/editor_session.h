@@ -11,7 +11,7 @@
 #include <functional>
 
 class EditorSession : public PlannerSession {
-protected:
+  protected:
     static constexpr const char* kEditor = kProfileEditorForm;
     bool editorShown = false;
     bool editorLeftOpen = false; // the script ended with the editor still open

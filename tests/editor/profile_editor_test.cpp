@@ -22,7 +22,7 @@ namespace {
 constexpr int kFloristsRow = 22;
 
 class ProfileEditor : public EditorSession {
-protected:
+  protected:
     ProfileStore defaults;
     void SetUp() override {
         EditorSession::SetUp();
@@ -68,7 +68,8 @@ TEST_F(ProfileEditor, WithAProfileItsNameIsShownAndUpdateIsChosen) {
         EXPECT_TRUE(checked(kUpdateRadio));
         EXPECT_FALSE(checked(kSaveNewRadio));
         EXPECT_FALSE(checked(kDeleteRadio));
-        for (int32_t id : {kUpdateRadio, kSaveNewRadio, kDeleteRadio, kOkButton, kCancelButton, editor::kHelpButton})
+        for (int32_t id :
+             {kUpdateRadio, kSaveNewRadio, kDeleteRadio, kOkButton, kCancelButton, editor::kHelpButton})
             EXPECT_TRUE(enabled(id)) << id;
         // The three actions are one group: choosing one turns the others off.
         click(kDeleteRadio);
@@ -121,7 +122,8 @@ TEST_F(ProfileEditor, SaveAsNewSortsByBytesAndSelectsTheNewProfile) {
         const std::string name = TrimText(typed);
         const ProfileStore onDisk = fileProfiles();
         EXPECT_EQ(onDisk.rows[static_cast<size_t>(row)].name, name);
-        EXPECT_EQ(onDisk.rows[static_cast<size_t>(row)].percentages, defaults.rows[8].percentages) << "Beer's months";
+        EXPECT_EQ(onDisk.rows[static_cast<size_t>(row)].percentages, defaults.rows[8].percentages)
+            << "Beer's months";
         EXPECT_EQ(text(kProfile), name);
         EXPECT_EQ(Plan().ProfileIndex, row);
         EXPECT_EQ(EZ_GETATTR(kForm, kProfile, "ISel"), row);
@@ -145,7 +147,8 @@ TEST_F(ProfileEditor, DuplicateNamesAreRefusedAndTheEditorStaysOpen) {
     open();
     typeMonthsOfAHundred();
     const std::string fileBefore = data.read("Categories.dat");
-    for (size_t i = 0; i < std::size(cases); ++i) answerNextDialog(1);
+    for (size_t i = 0; i < std::size(cases); ++i)
+        answerNextDialog(1);
     edit([&] {
         for (const auto& [typed, name] : cases) {
             SCOPED_TRACE(typed);
@@ -160,8 +163,8 @@ TEST_F(ProfileEditor, DuplicateNamesAreRefusedAndTheEditorStaysOpen) {
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(cases[i].first);
         EXPECT_EQ(asked[i].title, "Duplicate Category Name");
-        EXPECT_EQ(asked[i].text1,
-                  std::string("There is already a category on file with the name \"") + cases[i].second + "\".{f10}");
+        EXPECT_EQ(asked[i].text1, std::string("There is already a category on file with the name \"") +
+                                      cases[i].second + "\".{f10}");
         EXPECT_EQ(asked[i].text2, "Please enter a unique name for this category.{f6}");
     }
     EXPECT_EQ(data.read("Categories.dat"), fileBefore);
@@ -220,7 +223,8 @@ TEST_F(ProfileEditor, DeletingRowFiveMovesTheRestUpAndSelectsNone) {
     EXPECT_EQ(Plan().ProfileIndex, 0);
     EXPECT_EQ(EZ_FINDNEXT(kForm, kProfile, "Auto Dealers (used)", 0), -1);
     EXPECT_EQ(EZ_FINDNEXT(kForm, kProfile, "Women's Wear Stores", 0), 40);
-    for (int m = 1; m <= 12; ++m) EXPECT_EQ(text(MonthField(m)), "0.0") << m;
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_EQ(text(MonthField(m)), "0.0") << m;
     EXPECT_EQ(text(kTotal), "0.0");
     EXPECT_FALSE(commandEnabled(kEditButton));
 }
@@ -351,8 +355,9 @@ TEST_F(ProfileEditor, ASaveThatFailsKeepsTheEditorOpenAndTheStoreAsOnDisk) {
     std::filesystem::remove(file);
     std::filesystem::create_directory(file);
 
-    for (int i = 0; i < 3; ++i) answerNextDialog(1); // "Business Profiles Not Saved"
-    answerNextDialog(1);                             // yes, delete
+    for (int i = 0; i < 3; ++i)
+        answerNextDialog(1); // "Business Profiles Not Saved"
+    answerNextDialog(1);     // yes, delete
     edit([&] {
         click(kOkButton); // Update
         EXPECT_TRUE(eztest::FormExists(kEditor)) << "Update";
@@ -374,7 +379,8 @@ TEST_F(ProfileEditor, ASaveThatFailsKeepsTheEditorOpenAndTheStoreAsOnDisk) {
     });
     EXPECT_FALSE(editorLeftOpen);
     ASSERT_EQ(asked.size(), 4U);
-    for (int i : {0, 1, 3}) EXPECT_EQ(asked[static_cast<size_t>(i)].title, "Business Profiles Not Saved") << i;
+    for (int i : {0, 1, 3})
+        EXPECT_EQ(asked[static_cast<size_t>(i)].title, "Business Profiles Not Saved") << i;
     EXPECT_EQ(asked[2].title, "Delete This Profile?");
 
     ProfileStore expected = defaults;
@@ -413,7 +419,8 @@ TEST_F(ProfileEditor, WithSetSelTheCaretGoesAfterTheNameInsteadOfSelectingIt) {
             typeName("Bakeries");
             eztest::Focus(kEditor, kOkButton);
             eztest::Focus(kEditor, kNameBox, Qt::TabFocusReason); // Tab selects the whole text
-            selected = qobject_cast<QLineEdit*>(eztest::Widget(kEditor, kNameBox))->selectedText().toStdString();
+            selected =
+                qobject_cast<QLineEdit*>(eztest::Widget(kEditor, kNameBox))->selectedText().toStdString();
             click(kCancelButton);
         });
         EXPECT_EQ(selected, std::string(setSel) == "1" ? "" : "Bakeries");
