@@ -5,6 +5,14 @@
 // list, its month fields and ProfileIndex, changes the store, saves Categories.dat and refills and
 // reselects the planner's list.
 //
+// Choices:
+// - A name may hold any character the name box takes, double quotes and commas included:
+//   Categories.dat writes a quote inside a name twice and reads it back as one, so the name
+//   comes back unchanged. Names are unique ignoring letter case (code page 1252 rules).
+// - Row 0 ("None") is never updated or deleted, even when a hand-edited file renamed it.
+// - A save that fails has been told to the user (SavePlannerProfiles); the store is then put
+//   back as it was, so that it still matches the file, and the dialog stays open.
+//
 // ShowProfileEditor (app/shell/commands.h) opens it; DesignProfileEditor and ProfileEditorEvents
 // (app/shell/forms.h) are its design and event routines.
 #include <cstdint>
