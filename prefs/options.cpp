@@ -4,8 +4,12 @@
 #include "plan/number_text.h"
 
 const OptionSwitch kOptionSwitches[7] = {
-    {"RememberClient", kRememberClient, "0"}, {"ClearClient", kClearClient, "0"}, {"MonoChart", kMonoChart, "0"},
-    {"AutoUpdate", kAutoUpdate, "1"},         {"SetSel", kSetSel, "0"},           {"SelMonths", kSelMonths, "0"},
+    {"RememberClient", kRememberClient, "0"},
+    {"ClearClient", kClearClient, "0"},
+    {"MonoChart", kMonoChart, "0"},
+    {"AutoUpdate", kAutoUpdate, "1"},
+    {"SetSel", kSetSel, "0"},
+    {"SelMonths", kSelMonths, "0"},
     {"TipsOn", kTipsOn, "1"},
 };
 
@@ -26,7 +30,9 @@ void LoadPreferences(const std::string& settingsFile) {
     p.CurrencyOption = currency >= 0 && currency <= 2 ? currency : 0;
     for (const OptionSwitch& option : kOptionSwitches) {
         const int32_t value = LeadingInteger(GETINI(settingsFile, "Options", option.key, option.defaultText));
-        if ((value & 1) != 0) p.OptionFlags |= option.bit;
-        else p.OptionFlags &= ~static_cast<uint32_t>(option.bit);
+        if ((value & 1) != 0)
+            p.OptionFlags |= option.bit;
+        else
+            p.OptionFlags &= ~static_cast<uint32_t>(option.bit);
     }
 }

@@ -20,7 +20,9 @@ struct Preferences {
 };
 
 Preferences& Prefs();
-inline bool OptionOn(OptionBit bit) { return (Prefs().OptionFlags & bit) != 0; }
+inline bool OptionOn(OptionBit bit) {
+    return (Prefs().OptionFlags & bit) != 0;
+}
 
 // One switch of section "Options": its key, its bit and its default text.
 struct OptionSwitch {

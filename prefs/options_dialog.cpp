@@ -15,12 +15,24 @@ void CreateControl(const ControlDesign& c) {
     EZ_USEFONT(6);
     if (c.autosize) EZ_USEAUTOSIZE("CT");
     switch (c.kind) {
-    case Kind::CheckBox: EZ_CHECKBOX(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
-    case Kind::Radio: EZ_RADIO(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
-    case Kind::Text: EZ_TEXT(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
-    case Kind::Button: EZ_BUTTON(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
-    case Kind::Label: EZ_LABEL(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
-    case Kind::Frame: EZ_FRAME(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
+    case Kind::CheckBox:
+        EZ_CHECKBOX(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
+    case Kind::Radio:
+        EZ_RADIO(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
+    case Kind::Text:
+        EZ_TEXT(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
+    case Kind::Button:
+        EZ_BUTTON(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
+    case Kind::Label:
+        EZ_LABEL(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
+    case Kind::Frame:
+        EZ_FRAME(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
     }
     if (c.tooltips) EZ_ADDTOOLTIP(kForm, c.id);
     if (c.accessibleName[0] != '\0') EzSetAccessibleName(kForm, c.id, c.accessibleName);
@@ -34,5 +46,6 @@ void ShowOptionsDialog(const std::string& parent) {
 }
 
 void DesignOptionsDialog() {
-    for (const ControlDesign& control : OptionsControls()) CreateControl(control);
+    for (const ControlDesign& control : OptionsControls())
+        CreateControl(control);
 }

@@ -20,14 +20,19 @@ void OpenHelp(int32_t topic) {
 
 // Escape does nothing, Enter moves on as Tab does.
 void TranslateKey(int32_t& value) {
-    if (value == kEzKeyEscape) value = 0;
-    else if (value == kEzKeyEnter) value = kEzKeyTab;
+    if (value == kEzKeyEscape)
+        value = 0;
+    else if (value == kEzKeyEnter)
+        value = kEzKeyTab;
 }
 
 void OnCloseRequest(int32_t& cancel) {
     switch (ConfirmSaveOnExit(kForm, kSave)) {
-    case 1: SavePreferences(); break;
-    case 2: break; // No, or nothing to save: close without saving
+    case 1:
+        SavePreferences();
+        break;
+    case 2:
+        break; // No, or nothing to save: close without saving
     default:
         // Cancel, and a question put away with Escape or its frame, keep the dialog and its changes.
         cancel = 1;
@@ -38,32 +43,43 @@ void OnCloseRequest(int32_t& cancel) {
 void FormEvents(int32_t id, int32_t message, int32_t& cancel) {
     if (id == kHelpCommand && message == kEzClick) return OpenHelp(PlannerShell().helpContext);
     if (id != 0) return;
-    if (message == kEzLoaded) InitOptionsDialog();
-    else if (message == kEzClose) OnCloseRequest(cancel);
+    if (message == kEzLoaded)
+        InitOptionsDialog();
+    else if (message == kEzClose)
+        OnCloseRequest(cancel);
 }
 
 // The seven check boxes and the three currency radios.
 void SwitchEvents(int32_t id, int32_t message, int32_t& value) {
     if (message == kEzKey) return TranslateKey(value);
     if (message != kEzClick) return;
-    if (const int32_t currency = CurrencyOfRadio(id); currency >= 0) OptionsDialog().pendingCurrency = currency;
+    if (const int32_t currency = CurrencyOfRadio(id); currency >= 0)
+        OptionsDialog().pendingCurrency = currency;
     EZ_ENABLEC(kForm, kSave);
 }
 
 void RatioFieldEvents(int32_t id, int32_t message, int32_t& value) {
     switch (message) {
-    case kEzChange: EZ_ENABLEC(kForm, kSave); break;
-    case kEzGotFocus: EZ_SETCOLOR(kForm, id, 0, 25); break;
+    case kEzChange:
+        EZ_ENABLEC(kForm, kSave);
+        break;
+    case kEzGotFocus:
+        EZ_SETCOLOR(kForm, id, 0, 25);
+        break;
     case kEzLostFocus:
         EZ_SETCOLOR(kForm, id, -1, -1);
         NormalizeRatios();
         break;
-    case kEzKey: TranslateKey(value); break;
+    case kEzKey:
+        TranslateKey(value);
+        break;
     case kEzTooltip:
         if (OptionOn(kTipsOn))
-            EZ_SETTOOLTIP(id == kOpportunity ? "Default Opportunity budget (0-100)" : "Default Base budget (0-100)");
+            EZ_SETTOOLTIP(id == kOpportunity ? "Default Opportunity budget (0-100)"
+                                             : "Default Base budget (0-100)");
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -80,8 +96,11 @@ void ButtonEvents(int32_t id, int32_t message, int32_t& value) {
         EZ_DISABLEC(kForm, kSave);
         EZ_UNLOADFORM(kForm);
         break;
-    case kHelp: OpenHelp(kHelpTopic); break;
-    default: break;
+    case kHelp:
+        OpenHelp(kHelpTopic);
+        break;
+    default:
+        break;
     }
 }
 

@@ -24,7 +24,8 @@ void ShowRatioFields(const DefaultRatios& r) {
 
 void InitOptionsDialog() {
     OptionsDialogState& dialog = OptionsDialog();
-    for (const SwitchBox& box : SwitchBoxes()) EZ_SETCHECK(kForm, box.id, OptionOn(box.bit) ? 1 : 0);
+    for (const SwitchBox& box : SwitchBoxes())
+        EZ_SETCHECK(kForm, box.id, OptionOn(box.bit) ? 1 : 0);
     const int32_t currency = Prefs().CurrencyOption;
     for (int32_t option = 0; option <= 2; ++option)
         EZ_SETCHECK(kForm, CurrencyRadio(option), option == currency ? 1 : 0);

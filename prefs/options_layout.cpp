@@ -10,10 +10,13 @@ constexpr Kind B = Kind::CheckBox, R = Kind::Radio, T = Kind::Text, P = Kind::Bu
 constexpr ControlDesign kControls[] = {
     {100, B, "Print charts in monochrome", 3.5F, 1.875F, 21.5F, 1.125F, "T", true, false, ""},
     {105, B, "Remember last client information", 3.5F, 3.25F, 24.5F, 1.125F, "T", true, false, ""},
-    {110, B, "Clear client information when 'Clear' is clicked", 3.5F, 4.625F, 33.0F, 1.125F, "T", true, false, ""},
+    {110, B, "Clear client information when 'Clear' is clicked", 3.5F, 4.625F, 33.0F, 1.125F, "T", true,
+     false, ""},
     {115, B, "Automatically check for program updates", 3.5F, 6.0F, 29.75F, 1.125F, "T", false, false, ""},
-    {120, B, "Do not select all text when editing client", 3.5F, 7.375F, 29.0F, 1.125F, "T", false, false, ""},
-    {125, B, "Do not select all text when editing months", 3.5F, 8.75F, 30.25F, 1.125F, "T", false, false, ""},
+    {120, B, "Do not select all text when editing client", 3.5F, 7.375F, 29.0F, 1.125F, "T", false, false,
+     ""},
+    {125, B, "Do not select all text when editing months", 3.5F, 8.75F, 30.25F, 1.125F, "T", false, false,
+     ""},
     {130, B, "Show pop-up tool tip help", 3.5F, 10.125F, 20.25F, 1.125F, "T", false, false, ""},
     {135, R, "United States dollars ($)", 40.625F, 1.875F, 18.5F, 1.0F, "GT", true, false, ""},
     {140, R, "European Union euro (\x80)", 40.625F, 3.125F, 19.0F, 1.0F, "T", true, false, ""},
@@ -33,8 +36,9 @@ constexpr ControlDesign kControls[] = {
 };
 
 constexpr SwitchBox kSwitchBoxes[] = {
-    {kMonoChartBox, kMonoChart}, {kRememberClientBox, kRememberClient}, {kClearClientBox, kClearClient},
-    {kAutoUpdateBox, kAutoUpdate}, {kSetSelBox, kSetSel},               {kSelMonthsBox, kSelMonths},
+    {kMonoChartBox, kMonoChart},     {kRememberClientBox, kRememberClient},
+    {kClearClientBox, kClearClient}, {kAutoUpdateBox, kAutoUpdate},
+    {kSetSelBox, kSetSel},           {kSelMonthsBox, kSelMonths},
     {kTipsOnBox, kTipsOn},
 };
 
@@ -42,8 +46,12 @@ constexpr int32_t kCurrencyRadios[] = {kDollarRadio, kEuroRadio, kPoundRadio};
 
 } // namespace
 
-std::span<const ControlDesign> OptionsControls() { return kControls; }
-std::span<const SwitchBox> SwitchBoxes() { return kSwitchBoxes; }
+std::span<const ControlDesign> OptionsControls() {
+    return kControls;
+}
+std::span<const SwitchBox> SwitchBoxes() {
+    return kSwitchBoxes;
+}
 
 int32_t CurrencyRadio(int32_t currency) {
     return currency >= 0 && currency <= 2 ? kCurrencyRadios[currency] : 0;

@@ -13,13 +13,17 @@ using namespace po;
 namespace {
 
 // A check state counts by its lowest bit (1 ticked); negating a number keeps that bit.
-bool Ticked(int32_t id) { return (EZ_GETCHECK(kForm, id) & 1) != 0; }
+bool Ticked(int32_t id) {
+    return (EZ_GETCHECK(kForm, id) & 1) != 0;
+}
 
 void TakeOverSwitches() {
     uint32_t& flags = Prefs().OptionFlags;
     for (const SwitchBox& box : SwitchBoxes()) {
-        if (Ticked(box.id)) flags |= box.bit;
-        else flags &= ~static_cast<uint32_t>(box.bit);
+        if (Ticked(box.id))
+            flags |= box.bit;
+        else
+            flags &= ~static_cast<uint32_t>(box.bit);
     }
 }
 
@@ -44,7 +48,8 @@ void SavePreferences() {
     const int32_t opportunity = LeadingInteger(EZ_GETTEXT(kForm, kOpportunity));
 
     const std::string& file = Paths().settingsFile;
-    for (const SwitchBox& box : SwitchBoxes()) PutIni(file, "Options", OptionKey(box.bit), OptionOn(box.bit) ? "1" : "0");
+    for (const SwitchBox& box : SwitchBoxes())
+        PutIni(file, "Options", OptionKey(box.bit), OptionOn(box.bit) ? "1" : "0");
     PutIni(file, "Options", "Currency", IntegerText(Prefs().CurrencyOption));
     PutIni(file, "Default", "Opportunity", IntegerText(opportunity));
     PutIni(file, "Default", "MaxValue", IntegerText(100 - static_cast<int64_t>(opportunity)));

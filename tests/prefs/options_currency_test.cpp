@@ -7,7 +7,7 @@ using namespace po;
 namespace {
 
 class OptionsCurrency : public OptionsFixture {
-protected:
+  protected:
     void openWithMoney() {
         openPlanner();
         enter(qm::kForm, qm::kBudget, "12000");
@@ -25,17 +25,21 @@ TEST_F(OptionsCurrency, SavingTheEuroReshowsThePlannersMoneyAndLastsToTheNextSta
         eztest::Click(kForm, kSave);
     });
     EXPECT_FALSE(leftOpen);
-    EXPECT_EQ(text(qm::kForm, qm::kBudget), "\x80" "12.000,00");
-    EXPECT_EQ(text(qm::kForm, qm::kRate), "\x80" "50,00");
+    EXPECT_EQ(text(qm::kForm, qm::kBudget), "\x80"
+                                            "12.000,00");
+    EXPECT_EQ(text(qm::kForm, qm::kRate), "\x80"
+                                          "50,00");
     EXPECT_EQ(Prefs().CurrencyOption, 1);
     EXPECT_EQ(stored("Options", "Currency"), "1");
     // Money typed from now on is euro.
     enter(qm::kForm, qm::kBudget, "1.234,56");
-    EXPECT_EQ(text(qm::kForm, qm::kBudget), "\x80" "1.235");
+    EXPECT_EQ(text(qm::kForm, qm::kBudget), "\x80"
+                                            "1.235");
 
     restart();
     enter(qm::kForm, qm::kBudget, "12000");
-    EXPECT_EQ(text(qm::kForm, qm::kBudget), "\x80" "12.000");
+    EXPECT_EQ(text(qm::kForm, qm::kBudget), "\x80"
+                                            "12.000");
     inDialog([] {
         EXPECT_TRUE(ticked(kEuroRadio));
         EXPECT_FALSE(ticked(kDollarRadio));
@@ -47,12 +51,14 @@ TEST_F(OptionsCurrency, ConversionReadsTheMoneyInTheCurrencyItWasShownIn) {
     setting("Options", "Currency", "1");
     openPlanner();
     enter(qm::kForm, qm::kBudget, "1.234,56");
-    ASSERT_EQ(text(qm::kForm, qm::kBudget), "\x80" "1.235");
+    ASSERT_EQ(text(qm::kForm, qm::kBudget), "\x80"
+                                            "1.235");
     inDialog([] {
         eztest::Click(kForm, kPoundRadio);
         eztest::Click(kForm, kSave);
     });
-    EXPECT_EQ(text(qm::kForm, qm::kBudget), "\xA3" "1,235.00");
+    EXPECT_EQ(text(qm::kForm, qm::kBudget), "\xA3"
+                                            "1,235.00");
     EXPECT_EQ(text(qm::kForm, qm::kRate), "");
     EXPECT_EQ(stored("Options", "Currency"), "2");
 }

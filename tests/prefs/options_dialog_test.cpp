@@ -2,6 +2,11 @@
 // ratio fields, tooltips, keys and help.
 #include "tests/prefs/options_fixture.h"
 
+#include "app/help/help.h"
+#include "app/help/help_browser.h"
+#include "app/help/help_topics.h"
+#include "app/help/help_viewer.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPalette>
@@ -22,7 +27,8 @@ TEST_F(OptionsDialogWindow, FirstOpeningShowsTheDefaults) {
         EXPECT_EQ(text(kForm, 0), "Quillmark Options");
         EXPECT_EQ(eztest::Window(kForm)->parentWidget(), eztest::Window(qm::kForm));
         // Absent switches: AutoUpdate and TipsOn on, the rest off.
-        for (int32_t box : kAllBoxes) EXPECT_EQ(ticked(box), box == kAutoUpdateBox || box == kTipsOnBox) << box;
+        for (int32_t box : kAllBoxes)
+            EXPECT_EQ(ticked(box), box == kAutoUpdateBox || box == kTipsOnBox) << box;
         EXPECT_TRUE(ticked(kDollarRadio));
         EXPECT_FALSE(ticked(kEuroRadio));
         EXPECT_FALSE(ticked(kPoundRadio));
@@ -33,7 +39,7 @@ TEST_F(OptionsDialogWindow, FirstOpeningShowsTheDefaults) {
         EXPECT_EQ(text(kForm, kEuroRadio), "European Union euro (\x80)");
         EXPECT_EQ(text(kForm, kPoundRadio), "United Kingdom pound (\xA3)");
         eztest::Click(kForm, kCancel);
-    }, From::Menu);
+    });
     EXPECT_FALSE(leftOpen);
 }
 
@@ -49,18 +55,23 @@ TEST_F(OptionsDialogWindow, OpensWithTheStoredOptionsAndRatios) {
     setting("Default", "CurrValue", "55");
     setting("Default", "MaxValue", "12"); // not read: Events is what the other two leave
     openPlanner();
-    inDialog([] {
-        const std::pair<int32_t, bool> expected[] = {{kMonoChartBox, true},  {kRememberClientBox, false},
-                                                     {kClearClientBox, true}, {kAutoUpdateBox, false},
-                                                     {kSetSelBox, false},     {kSelMonthsBox, true},
-                                                     {kTipsOnBox, false}};
-        for (const auto& [box, on] : expected) EXPECT_EQ(ticked(box), on) << box;
-        EXPECT_TRUE(ticked(kPoundRadio));
-        EXPECT_FALSE(ticked(kDollarRadio));
-        EXPECT_EQ(field(kOpportunity), "20");
-        EXPECT_EQ(field(kBase), "55");
-        EXPECT_EQ(field(kEvents), "25");
-    });
+    inDialog(
+        [] {
+            const std::pair<int32_t, bool> expected[] = {{kMonoChartBox, true},   {kRememberClientBox, false},
+                                                         {kClearClientBox, true}, {kAutoUpdateBox, false},
+                                                         {kSetSelBox, false},     {kSelMonthsBox, true},
+                                                         {kTipsOnBox, false}};
+            for (const auto& [box, on] : expected)
+                EXPECT_EQ(ticked(box), on) << box;
+            EXPECT_TRUE(ticked(kPoundRadio));
+            EXPECT_FALSE(ticked(kDollarRadio));
+            EXPECT_EQ(field(kOpportunity), "20");
+            EXPECT_EQ(field(kBase), "55");
+            EXPECT_EQ(field(kEvents), "25");
+            eztest::Click(kForm, kCancel);
+        },
+        From::Toolbar);
+    EXPECT_FALSE(leftOpen);
 }
 
 TEST_F(OptionsDialogWindow, OpeningAndClosingUntouchedAsksNothingAndWritesNothing) {
@@ -120,8 +131,10 @@ TEST_F(OptionsDialogWindow, ClosingWithAChangeAsksAndFollowsTheAnswer) {
         ASSERT_EQ(questions.size(), 1U);
         EXPECT_EQ(questions[0], "Save your changes before you exit?");
         EXPECT_EQ(OptionOn(kMonoChart), c.saved);
-        if (c.saved) EXPECT_EQ(stored("Options", "MonoChart"), "1");
-        else EXPECT_EQ(settingsBytes(), before);
+        if (c.saved)
+            EXPECT_EQ(stored("Options", "MonoChart"), "1");
+        else
+            EXPECT_EQ(settingsBytes(), before);
         closeAll();
         data.write("QMK.ini", "");
     }
@@ -130,16 +143,17 @@ TEST_F(OptionsDialogWindow, ClosingWithAChangeAsksAndFollowsTheAnswer) {
 TEST_F(OptionsDialogWindow, SaveStoresEverySwitchAndClosesWithoutAsking) {
     openPlanner();
     inDialog([] {
-        for (int32_t box : kAllBoxes) eztest::Click(kForm, box); // every switch the other way round
+        for (int32_t box : kAllBoxes)
+            eztest::Click(kForm, box); // every switch the other way round
         eztest::Click(kForm, kSave);
         EXPECT_FALSE(dialogOpen());
     });
     EXPECT_TRUE(questions.empty());
-    const std::pair<const char*, const char*> keys[] = {{"MonoChart", "1"}, {"RememberClient", "1"},
-                                                        {"ClearClient", "1"}, {"AutoUpdate", "0"},
-                                                        {"SetSel", "1"},      {"SelMonths", "1"},
-                                                        {"TipsOn", "0"}};
-    for (const auto& [key, value] : keys) EXPECT_EQ(stored("Options", key), value) << key;
+    const std::pair<const char*, const char*> keys[] = {
+        {"MonoChart", "1"}, {"RememberClient", "1"}, {"ClearClient", "1"}, {"AutoUpdate", "0"},
+        {"SetSel", "1"},    {"SelMonths", "1"},      {"TipsOn", "0"}};
+    for (const auto& [key, value] : keys)
+        EXPECT_EQ(stored("Options", key), value) << key;
     EXPECT_EQ(Prefs().OptionFlags, kRememberClient | kClearClient | kMonoChart | kSetSel | kSelMonths);
     // The unchanged ratios are stored as they stand.
     EXPECT_EQ(stored("Default", "Opportunity"), "10");
@@ -168,11 +182,11 @@ TEST_F(OptionsDialogWindow, RatioFieldsAreLimitedWhenLeft) {
         const char* shownEvents;
     };
     const Case cases[] = {
-        {"150", "65", "100", "0", "0"},   // Opportunity held at 100, Base at what it leaves
-        {"20", "75", "20", "75", "5"},    // within limits
-        {"10", "95", "10", "90", "0"},    // Base held at 100 - Opportunity
-        {"abc", "", "0", "0", "100"},     // no number reads as 0
-        {"-20", "130", "-20", "120", "0"}, // no lower limit
+        {"150", "65", "100", "0", "0"},     // Opportunity held at 100, Base at what it leaves
+        {"20", "75", "20", "75", "5"},      // within limits
+        {"10", "95", "10", "90", "0"},      // Base held at 100 - Opportunity
+        {"abc", "", "0", "0", "100"},       // no number reads as 0
+        {"-20", "130", "-20", "120", "0"},  // no lower limit
         {"12.5", "64.5", "12", "64", "24"}, // halves to even
     };
     openPlanner();
@@ -310,10 +324,10 @@ TEST_F(OptionsDialogWindow, TabVisitsTheControlsInTheirOrder) {
             visited.push_back(EZ_GETFOCUSID());
         }
         // One stop for the radio group (its chosen radio); Events and Save (disabled) take none.
-        const std::vector<int32_t> expected = {kMonoChartBox, kRememberClientBox, kClearClientBox, kAutoUpdateBox,
-                                               kSetSelBox,    kSelMonthsBox,      kTipsOnBox,      kDollarRadio,
-                                               kOpportunity,  kBase,              kCancel,         kHelp,
-                                               kMonoChartBox};
+        const std::vector<int32_t> expected = {
+            kMonoChartBox, kRememberClientBox, kClearClientBox, kAutoUpdateBox, kSetSelBox, kSelMonthsBox,
+            kTipsOnBox,    kDollarRadio,       kOpportunity,    kBase,          kCancel,    kHelp,
+            kMonoChartBox};
         EXPECT_EQ(visited, expected);
         eztest::Click(kForm, kCancel);
     });
@@ -330,7 +344,8 @@ TEST_F(OptionsDialogWindow, EveryControlFitsInsideTheDialog) {
         }
         // The switches sit in their frame, the radios in theirs.
         const QRect general = eztest::Widget(kForm, 205)->geometry();
-        for (int32_t box : kAllBoxes) EXPECT_TRUE(general.contains(eztest::Widget(kForm, box)->geometry())) << box;
+        for (int32_t box : kAllBoxes)
+            EXPECT_TRUE(general.contains(eztest::Widget(kForm, box)->geometry())) << box;
         const QRect currency = eztest::Widget(kForm, 200)->geometry();
         for (int32_t radio : {kDollarRadio, kEuroRadio, kPoundRadio})
             EXPECT_TRUE(currency.contains(eztest::Widget(kForm, radio)->geometry())) << radio;
@@ -338,18 +353,29 @@ TEST_F(OptionsDialogWindow, EveryControlFitsInsideTheDialog) {
     });
 }
 
-TEST_F(OptionsDialogWindow, TheDialogHasHelpTopic60) {
+TEST_F(OptionsDialogWindow, HelpAndF1OpenTheOptionsPage) {
+    SetHelpFolder(qEnvironmentVariable("QUILLMARK_SOURCE_DIR").toStdString() + "/assets/Help/");
+    const std::string optionsPage = HelpPageForContext(60);
+    ASSERT_FALSE(optionsPage.empty());
+    auto shownPage = [] {
+        HelpViewer* viewer = CurrentHelpViewer();
+        return viewer ? viewer->browser()->currentTarget().toStdString() : std::string("no help window");
+    };
     openPlanner();
-    eztest::Focus(qm::kForm, qm::kBase);
+    eztest::Focus(qm::kForm, qm::kBase); // the planner's budget topic until the dialog is turned to
     ASSERT_EQ(PlannerShell().helpContext, 35);
-    inDialog([] {
-        eztest::Focus(kForm, kBase);
-        EXPECT_EQ(PlannerShell().helpContext, 60);
-        eztest::Click(kForm, kHelp);
+    inDialog([&] {
+        eztest::Focus(kForm, kSetSelBox);
         eztest::PressShortcut(kForm, QKeySequence(Qt::Key_F1));
+        EXPECT_EQ(shownPage(), optionsPage);
+        CurrentHelpViewer()->showTopic(35);
+        eztest::Click(kForm, kHelp);
+        EXPECT_EQ(shownPage(), optionsPage);
         EXPECT_TRUE(dialogOpen());
         eztest::Click(kForm, kCancel);
     });
+    EXPECT_FALSE(leftOpen);
+    delete CurrentHelpViewer();
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // The real options dialog over the real planner window, with a data folder of its own. The dialog
 // is modal: a test gives what it does inside it to inDialog(), which opens it from the planner's
-// toolbar (or its menu). Questions of the message dialog are answered by the buttons given to
+// menu (or its toolbar). Questions of the message dialog are answered by the buttons given to
 // answer(); one that no test step expected is answered No, and counted all the same.
 #include "app/settings/settings_file.h"
 #include "app/shell/app_paths.h"
@@ -25,7 +25,7 @@
 #include <vector>
 
 class OptionsFixture : public ::testing::Test {
-protected:
+  protected:
     TempFolder data;
     std::vector<std::string> questions; // the first text of every message dialog shown
     bool leftOpen = false;              // the dialog was still open when the test's steps ended
@@ -81,12 +81,11 @@ protected:
         openPlanner();
     }
 
-    // Opens the dialog from the planner's toolbar, or its menu, and runs `steps` inside it. A dialog
+    // Opens the dialog from the planner's menu, or its toolbar, and runs `steps` inside it. A dialog
     // that the steps leave open is closed without saving, so that the test goes on; `leftOpen`
-    // tells. (The menu only for the first planner of a test: the test driver can still see the
-    // menu items of a planner closed earlier.)
-    enum class From { Toolbar, Menu };
-    void inDialog(std::function<void()> steps, From from = From::Toolbar) {
+    // tells.
+    enum class From { Menu, Toolbar };
+    void inDialog(std::function<void()> steps, From from = From::Menu) {
         leftOpen = false;
         eztest::OnModal(po::kForm, [this, steps] {
             steps();
@@ -95,8 +94,10 @@ protected:
             EZ_DISABLEC(po::kForm, po::kSave);
             EZ_UNLOADFORM(po::kForm);
         });
-        if (from == From::Menu) eztest::ClickMenu(qm::kForm, qm::kMenuOptions);
-        else eztest::ClickToolbar(qm::kForm, qm::kOptionsButton);
+        if (from == From::Menu)
+            eztest::ClickMenu(qm::kForm, qm::kMenuOptions);
+        else
+            eztest::ClickToolbar(qm::kForm, qm::kOptionsButton);
     }
 
     // Answers the next message dialog with its button `button` (1 Yes, 2 No, 3 Cancel), or with
@@ -106,8 +107,10 @@ protected:
         eztest::OnModal(kMessageDialogForm, [this, button] {
             --answers;
             questions.push_back(EZ_GETTEXT(kMessageDialogForm, kText1Id));
-            if (button == 0) eztest::Key(kMessageDialogForm, EZ_GETFOCUSID(), Qt::Key_Escape);
-            else eztest::Click(kMessageDialogForm, ButtonId(button));
+            if (button == 0)
+                eztest::Key(kMessageDialogForm, EZ_GETFOCUSID(), Qt::Key_Escape);
+            else
+                eztest::Click(kMessageDialogForm, ButtonId(button));
         });
     }
 

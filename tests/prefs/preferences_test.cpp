@@ -8,7 +8,7 @@
 namespace {
 
 class LoadingPreferences : public ::testing::Test {
-protected:
+  protected:
     TempFolder folder;
     std::string file = folder.file("QMK.ini");
     void TearDown() override { Prefs() = Preferences{}; }
@@ -27,7 +27,7 @@ TEST_F(LoadingPreferences, AbsentSwitchesGiveAutoUpdateAndTipsOnOnly) {
 
 TEST_F(LoadingPreferences, OnlyTheLowestBitOfTheRoundedNumberCounts) {
     const std::pair<const char*, bool> cases[] = {
-        {"1", true},  {"0", false},   {"2", false},  {"3", true},   {"-1", true},  {"1.4", true},
+        {"1", true},    {"0", false},   {"2", false},   {"3", true},    {"-1", true},   {"1.4", true},
         {"1.5", false}, {"2.5", false}, {"0.5", false}, {"abc", false}, {"1abc", true}, {"", false}};
     for (const auto& [stored, on] : cases) {
         SCOPED_TRACE(stored);
@@ -43,14 +43,18 @@ TEST_F(LoadingPreferences, OnlyTheLowestBitOfTheRoundedNumberCounts) {
 }
 
 TEST_F(LoadingPreferences, EachKeyMovesItsOwnBit) {
-    const std::pair<const char*, OptionBit> keys[] = {
-        {"RememberClient", kRememberClient}, {"ClearClient", kClearClient}, {"MonoChart", kMonoChart},
-        {"AutoUpdate", kAutoUpdate},         {"SetSel", kSetSel},           {"SelMonths", kSelMonths},
-        {"TipsOn", kTipsOn}};
+    const std::pair<const char*, OptionBit> keys[] = {{"RememberClient", kRememberClient},
+                                                      {"ClearClient", kClearClient},
+                                                      {"MonoChart", kMonoChart},
+                                                      {"AutoUpdate", kAutoUpdate},
+                                                      {"SetSel", kSetSel},
+                                                      {"SelMonths", kSelMonths},
+                                                      {"TipsOn", kTipsOn}};
     for (const auto& [key, bit] : keys) {
         SCOPED_TRACE(key);
         folder.write("QMK.ini", "");
-        for (const auto& [other, unused] : keys) PutIni(file, "Options", other, other == key ? "1" : "0");
+        for (const auto& [other, unused] : keys)
+            PutIni(file, "Options", other, other == key ? "1" : "0");
         LoadPreferences(file);
         EXPECT_EQ(Prefs().OptionFlags, static_cast<uint32_t>(bit));
         EXPECT_STREQ(OptionKey(bit), key);
@@ -58,8 +62,9 @@ TEST_F(LoadingPreferences, EachKeyMovesItsOwnBit) {
 }
 
 TEST_F(LoadingPreferences, ACurrencyOutsideTheTableReadsAsDollars) {
-    const std::pair<const char*, int32_t> cases[] = {{"0", 0},  {"1", 1},  {"2", 2},   {"1.6", 2}, {"3", 0},
-                                                     {"-1", 0}, {"abc", 0}, {"99999999999", 0}, {" 1 ", 1}};
+    const std::pair<const char*, int32_t> cases[] = {{"0", 0},   {"1", 1},           {"2", 2},
+                                                     {"1.6", 2}, {"3", 0},           {"-1", 0},
+                                                     {"abc", 0}, {"99999999999", 0}, {" 1 ", 1}};
     for (const auto& [stored, currency] : cases) {
         SCOPED_TRACE(stored);
         PutIni(file, "Options", "Currency", stored);
