@@ -81,7 +81,7 @@ TEST_F(ClientInfo, ClosingAndOpeningAgainBringsThePlanBack) {
     EXPECT_EQ(text(MonthField(2)), "9.6");
     EXPECT_EQ(text(MonthField(5)), "11.7");
     EXPECT_EQ(text(kTotal), "100.0");
-    EXPECT_TRUE(commandEnabled(kEditButton));
+    EXPECT_TRUE(offered(kMenuEdit, kEditButton));
     EXPECT_EQ(text(kBase), "40");
     EXPECT_EQ(text(kEvents), "40");
     EXPECT_EQ(text(kOpportunity), "20");
@@ -196,7 +196,7 @@ TEST_F(ClientInfo, ANameNoLongerInItsListFallsBackToTheFirstItem) {
     for (int m = 1; m <= 12; ++m)
         EXPECT_EQ(text(MonthField(m)), "0.0") << m;
     EXPECT_EQ(text(kTotal), "0.0");
-    EXPECT_FALSE(commandEnabled(kEditButton));
+    EXPECT_TRUE(withheld(kMenuEdit, kEditButton));
 }
 
 class ClearCommand : public PlannerSession {
@@ -236,9 +236,9 @@ TEST_F(ClearCommand, AsksThenClearsTheProfileAndWithClearClientTheClient) {
         setting("Options", "ClearClient", c.clearClient);
         open();
         fillAndRemember();
-        ASSERT_TRUE(commandEnabled(kClearButton));
+        ASSERT_TRUE(offered(kMenuClear, kClearButton));
         answerNextDialog(1);
-        eztest::ClickToolbar(kForm, kClearButton);
+        eztest::ClickMenu(kForm, kMenuClear);
 
         ASSERT_EQ(asked.size(), 1U);
         EXPECT_EQ(asked[0].title, "Clear Profile");
@@ -252,9 +252,9 @@ TEST_F(ClearCommand, AsksThenClearsTheProfileAndWithClearClientTheClient) {
         for (int m = 1; m <= 12; ++m)
             EXPECT_EQ(text(MonthField(m)), "0.0") << m;
         EXPECT_EQ(text(kTotal), "0.0");
-        EXPECT_FALSE(commandEnabled(kPrintButton));
-        EXPECT_FALSE(commandEnabled(kEditButton));
-        EXPECT_FALSE(commandEnabled(kClearButton));
+        EXPECT_TRUE(withheld(kMenuPrint, kPrintButton));
+        EXPECT_TRUE(withheld(kMenuEdit, kEditButton));
+        EXPECT_TRUE(withheld(kMenuClear, kClearButton));
         expectRatiosUntouched();
 
         const bool clientCleared = std::string(c.clearClient) == "1";
@@ -287,7 +287,7 @@ TEST_F(ClearCommand, NoOrClosingTheQuestionChangesNothing) {
         EXPECT_EQ(text(kClient), "Rosie's Flowers");
         EXPECT_EQ(text(kBudget), "$12,000");
         EXPECT_EQ(text(kStartMonth), "March");
-        EXPECT_TRUE(commandEnabled(kClearButton));
+        EXPECT_TRUE(offered(kMenuClear, kClearButton));
         expectRatiosUntouched();
     }
     EXPECT_EQ(asked.size(), 2U);

@@ -91,9 +91,14 @@ class PlannerSession : public ::testing::Test {
         ASSERT_GE(index, 0) << item;
         eztest::ChooseItem(qm::kForm, list, index);
     }
-    // The planner's commands are driven through its toolbar: the toolkit keeps the menus of a
-    // planner that was closed, so a menu item can only be found in the first planner of a run.
-    static bool commandEnabled(int32_t button) { return eztest::ToolbarEnabled(qm::kForm, button); }
+    // A planner command (Print, Edit, Clear) by its menu item and its toolbar button: offered
+    // when both are enabled, withheld when neither is.
+    static bool offered(int32_t menuItem, int32_t button) {
+        return eztest::MenuEnabled(qm::kForm, menuItem) && eztest::ToolbarEnabled(qm::kForm, button);
+    }
+    static bool withheld(int32_t menuItem, int32_t button) {
+        return !eztest::MenuEnabled(qm::kForm, menuItem) && !eztest::ToolbarEnabled(qm::kForm, button);
+    }
 
   protected:
     // Every form unloaded and the toolkit's state forgotten, ready for another planner.

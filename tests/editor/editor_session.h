@@ -21,7 +21,7 @@ class EditorSession : public PlannerSession {
     void edit(std::function<void()> script) {
         editorShown = false;
         editorLeftOpen = false;
-        ASSERT_TRUE(commandEnabled(qm::kEditButton));
+        ASSERT_TRUE(offered(qm::kMenuEdit, qm::kEditButton));
         eztest::OnModal(kEditor, [this, script] {
             editorShown = true;
             script();
