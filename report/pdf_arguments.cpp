@@ -8,12 +8,14 @@ constexpr std::string_view kPdf = "--pdf";
 constexpr std::string_view kPlan = "--plan";
 
 bool Names(std::string_view argument, std::string_view option) {
-    return argument == option || (argument.size() > option.size() && argument.substr(0, option.size()) == option &&
-                                  argument[option.size()] == '=');
+    return argument == option ||
+           (argument.size() > option.size() && argument.substr(0, option.size()) == option &&
+            argument[option.size()] == '=');
 }
 
 // Takes the option's value from "--option=VALUE" or from the next argument.
-std::optional<std::string> TakeValue(const std::vector<std::string>& arguments, size_t& i, std::string_view option) {
+std::optional<std::string> TakeValue(const std::vector<std::string>& arguments, size_t& i,
+                                     std::string_view option) {
     const std::string& argument = arguments[i];
     if (argument.size() > option.size()) return argument.substr(option.size() + 1);
     if (i + 1 >= arguments.size()) return std::nullopt;

@@ -66,8 +66,9 @@ std::optional<std::string> MissingProfile(const std::string& planFile) {
 
 std::optional<std::string> WhyPlannerCannotPrint(const std::string& planFile) {
     if (auto missing = MissingProfile(planFile)) return missing;
-    return WhyNotPrintable({EZ_GETTEXT(kForm, kClient), EZ_GETTEXT(kForm, kStation), EZ_GETTEXT(kForm, kSalesrep),
-                            EZ_GETTEXT(kForm, kBudget), EZ_GETTEXT(kForm, kTotal)});
+    return WhyNotPrintable({EZ_GETTEXT(kForm, kClient), EZ_GETTEXT(kForm, kStation),
+                            EZ_GETTEXT(kForm, kSalesrep), EZ_GETTEXT(kForm, kBudget),
+                            EZ_GETTEXT(kForm, kTotal)});
 }
 
 // The proposal of the planner's plan in the PDF file; false when the file could not be written.
@@ -93,7 +94,8 @@ QString ExportProposal(const PdfRequest& request) {
     const HiddenPlanner planner;
     ShowPlanOnPlanner(ToCp1252(planFile));
     if (const auto refusal = WhyPlannerCannotPrint(ToCp1252(planFile)))
-        return QStringLiteral("cannot print the plan in ") + planFile + QStringLiteral(": ") + FromCp1252(*refusal);
+        return QStringLiteral("cannot print the plan in ") + planFile + QStringLiteral(": ") +
+               FromCp1252(*refusal);
     if (!WritePlannerProposal(request.pdfFile)) return QStringLiteral("cannot write ") + request.pdfFile;
     return {};
 }
@@ -109,7 +111,8 @@ void KeepQtNotesOffStderr() {
 
 int RunPdfMode(const PdfRequest& request) {
     QString failure = QStringLiteral("the planner could not be set up");
-    EZ_GUIRUN(0, 0, "", 0, [&](int32_t) { failure = ExportProposal(request); }, PdfModeEvents, DesignDispatch, 0);
+    EZ_GUIRUN(
+        0, 0, "", 0, [&](int32_t) { failure = ExportProposal(request); }, PdfModeEvents, DesignDispatch, 0);
     // The unloaded planner's widgets are freed by queued work.
     QCoreApplication::processEvents();
     if (failure.isEmpty()) return 0;

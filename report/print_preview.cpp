@@ -41,7 +41,9 @@ constexpr const char* kSaveDialogTitle = "Save as PDF";
 constexpr const char* kSuggestedFileName = "Yearly Proposal.pdf";
 constexpr const char* kPdfFilter = "PDF files (*.pdf)";
 
-QString Text(const char* cp1252) { return FromCp1252(cp1252); }
+QString Text(const char* cp1252) {
+    return FromCp1252(cp1252);
+}
 
 // The caption as screen readers say it: without the "&" and the ellipsis.
 QString SpokenName(const char* caption) {
@@ -102,20 +104,27 @@ PrintPreviewWindow::PrintPreviewWindow(PageRecord page, QWidget* parent)
     connect(printButton, &QPushButton::clicked, this, &PrintPreviewWindow::print);
     connect(saveButton, &QPushButton::clicked, this, &PrintPreviewWindow::saveAsPdf);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(new QShortcut(QKeySequence::ZoomIn, this), &QShortcut::activated, this, &PrintPreviewWindow::zoomIn);
-    connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, this, &PrintPreviewWindow::zoomOut);
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &PrintPreviewWindow::print);
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &PrintPreviewWindow::saveAsPdf);
+    connect(new QShortcut(QKeySequence::ZoomIn, this), &QShortcut::activated, this,
+            &PrintPreviewWindow::zoomIn);
+    connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, this,
+            &PrintPreviewWindow::zoomOut);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            &PrintPreviewWindow::print);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            &PrintPreviewWindow::saveAsPdf);
     closeButton->setFocus();
 
     showPage();
     // The whole width of the page at true size, and as much of its height as the screen holds.
     const QSize pageSize = pageView_->size();
     const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    resize(std::min(pageSize.width() + 60, screen.width()), std::min(pageSize.height() + 90, screen.height() * 9 / 10));
+    resize(std::min(pageSize.width() + 60, screen.width()),
+           std::min(pageSize.height() + 90, screen.height() * 9 / 10));
 }
 
-int PrintPreviewWindow::zoomPercent() const { return kZoomSteps[zoomStep_]; }
+int PrintPreviewWindow::zoomPercent() const {
+    return kZoomSteps[zoomStep_];
+}
 
 void PrintPreviewWindow::zoomIn() {
     if (zoomStep_ + 1 < kZoomSteps.size()) ++zoomStep_;
@@ -146,20 +155,23 @@ void PrintPreviewWindow::print() {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     if (PrintPageOn(printer, page_)) return;
-    ShowNotice("Printer Error", "The proposal could not be printed on " + ToCp1252(printer.printerName()) + ".",
+    ShowNotice("Printer Error",
+               "The proposal could not be printed on " + ToCp1252(printer.printerName()) + ".",
                "Check that the printer is ready, then try again.");
 }
 
 void PrintPreviewWindow::saveAsPdf() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog dialog(this, Text(kSaveDialogTitle), QDir(folder).filePath(Text(kSuggestedFileName)), Text(kPdfFilter));
+    QFileDialog dialog(this, Text(kSaveDialogTitle), QDir(folder).filePath(Text(kSuggestedFileName)),
+                       Text(kPdfFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().constFirst();
     if (WriteProposalPdf(page_, path)) return;
-    ShowNotice("Proposal Not Saved", "The proposal could not be written to " + ToCp1252(QDir::toNativeSeparators(path)) + ".",
+    ShowNotice("Proposal Not Saved",
+               "The proposal could not be written to " + ToCp1252(QDir::toNativeSeparators(path)) + ".",
                "Check that the folder exists and can be written, then try again.");
 }
 

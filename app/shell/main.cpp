@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
     SetPageSink(ShowPrintPreview); // a printed proposal goes to the preview
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ez/AAPROGRAM.png")));
     std::string commandLine;
-    for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+    for (int i = 1; i < argc; ++i)
+        commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
     return WINMAIN(0, 0, commandLine, 1);
 }

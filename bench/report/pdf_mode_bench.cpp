@@ -33,7 +33,8 @@ void BM_PdfCommand(benchmark::State& state) {
     for (auto _ : state) {
         QProcess program;
         program.start(QStringLiteral(QUILLMARK_PROGRAM), {QStringLiteral("--pdf"), plan.pdf});
-        if (!program.waitForFinished(60000) || program.exitCode() != 0) state.SkipWithError("quillmark --pdf failed");
+        if (!program.waitForFinished(60000) || program.exitCode() != 0)
+            state.SkipWithError("quillmark --pdf failed");
     }
 }
 

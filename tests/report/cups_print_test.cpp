@@ -1,7 +1,8 @@
 // Printing through a real print queue: a private CUPS scheduler with a cups-pdf printer, set up
 // by cups/start_cupsd.sh. The proposal goes to it through the program's own printing (as the
 // preview's Print does) and as the PDF file the program writes, sent with lp; the queue's PDFs
-// are found and compared with the page sent. Skipped, with the reason, only when the scheduler cannot run on this machine.
+// are found and compared with the page sent. Skipped, with the reason, only when the scheduler cannot run on
+// this machine.
 #include "report/page_render.h"
 #include "tests/report/pdf_text.h"
 #include "tests/report/proposal_fixture.h"
@@ -40,7 +41,8 @@ struct PrintQueue {
                                              QString::fromStdString(folder.path().string()), queue});
         setUp.waitForFinished(600000);
         const QString said = QString::fromLocal8Bit(setUp.readAllStandardOutput()).trimmed();
-        if (setUp.exitCode() == 77) skipReason = said;
+        if (setUp.exitCode() == 77)
+            skipReason = said;
         else if (setUp.exitStatus() != QProcess::NormalExit || setUp.exitCode() != 0)
             failure = said + QString::fromLocal8Bit(setUp.readAllStandardError());
         QFile pid(path("cupsd.pid"));
@@ -52,7 +54,8 @@ struct PrintQueue {
     ~PrintQueue() {
         if (cupsdPid > 0) ::kill(static_cast<pid_t>(cupsdPid), SIGTERM);
         QDeadlineTimer gone(10000);
-        while (cupsdPid > 0 && ::kill(static_cast<pid_t>(cupsdPid), 0) == 0 && !gone.hasExpired()) QThread::msleep(50);
+        while (cupsdPid > 0 && ::kill(static_cast<pid_t>(cupsdPid), 0) == 0 && !gone.hasExpired())
+            QThread::msleep(50);
         QFile::remove(QStringLiteral("/etc/cups/cups-pdf-") + queue + QStringLiteral(".conf"));
     }
 
@@ -68,7 +71,9 @@ struct PrintQueue {
         }
         return {};
     }
-    QStringList printedSoFar() const { return QDir(path("out")).entryList({QStringLiteral("*.pdf")}, QDir::Files); }
+    QStringList printedSoFar() const {
+        return QDir(path("out")).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    }
     std::string schedulerLog() const {
         QFile log(path("log/error_log"));
         return log.open(QIODevice::ReadOnly) ? log.readAll().right(2000).toStdString() : std::string();
@@ -82,7 +87,8 @@ class PrintThroughCups : public ::testing::Test {
     static void TearDownTestSuite() { queue.reset(); }
 
     void SetUp() override {
-        if (!queue->skipReason.isEmpty()) GTEST_SKIP() << "cupsd cannot run here: " << queue->skipReason.toStdString();
+        if (!queue->skipReason.isEmpty())
+            GTEST_SKIP() << "cupsd cannot run here: " << queue->skipReason.toStdString();
         ASSERT_TRUE(queue->failure.isEmpty()) << queue->failure.toStdString();
     }
 
@@ -118,7 +124,8 @@ TEST_F(PrintThroughCups, TheWrittenPdfPrintsWithLp) {
     ASSERT_TRUE(WriteProposalPdf(RecordProposal(FloristsPlan()), pdf));
     const QStringList before = queue->printedSoFar();
     QProcess lp;
-    lp.start(QStringLiteral("lp"), {QStringLiteral("-d"), queue->queue, QStringLiteral("-o"), QStringLiteral("media=Letter"), pdf});
+    lp.start(QStringLiteral("lp"),
+             {QStringLiteral("-d"), queue->queue, QStringLiteral("-o"), QStringLiteral("media=Letter"), pdf});
     ASSERT_TRUE(lp.waitForFinished(30000));
     ASSERT_EQ(lp.exitCode(), 0) << lp.readAllStandardError().toStdString();
     expectPrinted(queue->nextPrintedPdf(before), pdf);

@@ -12,8 +12,7 @@
 #include <functional>
 #include <memory>
 
-template <class Dialog>
-void WhenModal(std::function<void(Dialog*)> answer) {
+template <class Dialog> void WhenModal(std::function<void(Dialog*)> answer) {
     auto* timer = new QTimer;
     auto deadline = std::make_shared<QDeadlineTimer>(10000);
     QObject::connect(timer, &QTimer::timeout, [timer, answer, deadline] {

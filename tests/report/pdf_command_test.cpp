@@ -23,7 +23,8 @@ namespace {
 std::string ProfileFile() {
     auto row = [](const std::string& name, const std::vector<std::string>& months) {
         std::string text = "\"" + name + "\"\r\n";
-        for (const std::string& m : months) text += m + "\r\n";
+        for (const std::string& m : months)
+            text += m + "\r\n";
         return text;
     };
     return row("None", std::vector<std::string>(12, "0")) +
@@ -34,7 +35,7 @@ std::string ProfileFile() {
 // The [Info] section of a plan: Test Shop from November 2018, $12,000 at $50 an ad,
 // Opportunity 10, Base 65, Events 25.
 std::map<std::string, std::string> TestShopPlan() {
-    return {{"Client", "Bloom & Petal"}, {"Station", "WQMK 101.5"}, {"Salesrep", "Pat Ortega"},
+    return {{"Client", "Bloom & Petal"}, {"Station", "WQMK 101.5"},  {"Salesrep", "Pat Ortega"},
             {"PresentDate", "2458428"},  {"StartMonth", "November"}, {"Year", "2458428"},
             {"Budget", "12000.00"},      {"Rate", "50.00"},          {"Profile", "Test Shop"},
             {"Opportunity", "10"},       {"MaxValue", "90"},         {"CurrValue", "65"}};
@@ -42,7 +43,8 @@ std::map<std::string, std::string> TestShopPlan() {
 
 std::string InfoSection(const std::map<std::string, std::string>& plan) {
     std::string text = "[Info]\r\n";
-    for (const auto& [key, value] : plan) text += key + "=" + value + "\r\n";
+    for (const auto& [key, value] : plan)
+        text += key + "=" + value + "\r\n";
     return text;
 }
 
@@ -86,7 +88,8 @@ class PdfCommand : public ::testing::Test {
     // Prints a plan given with --plan and returns the PDF's text; fails the test on a refusal.
     std::string printed(const std::map<std::string, std::string>& plan) {
         work.write("plan.ini", InfoSection(plan));
-        const ProgramRun run = quillmark({QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("--plan"), path("plan.ini")});
+        const ProgramRun run =
+            quillmark({QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("--plan"), path("plan.ini")});
         EXPECT_EQ(run.exitCode, 0) << run.standardError;
         EXPECT_EQ(run.standardError, "");
         return PdfText(path("out.pdf"));
@@ -125,8 +128,8 @@ TEST_P(PdfCurrency, ThePageShowsThePlanInTheChosenCurrency) {
     EXPECT_TRUE(Shows(text, "Yearly Proposal for Bloom & Petal")) << text;
     EXPECT_TRUE(Shows(text, "Presented by: Pat Ortega, WQMK 101\\.5"));
     EXPECT_TRUE(Shows(text, "Presented: 11-05-2018"));
-    for (const char* label : {"NOV '18", "DEC '18", "JAN '19", "FEB '19", "MAR '19", "APR '19", "MAY '19", "JUN '19",
-                              "JUL '19", "AUG '19", "SEP '19", "OCT '19"})
+    for (const char* label : {"NOV '18", "DEC '18", "JAN '19", "FEB '19", "MAR '19", "APR '19", "MAY '19",
+                              "JUN '19", "JUL '19", "AUG '19", "SEP '19", "OCT '19"})
         EXPECT_TRUE(Shows(text, label)) << label;
 
     EXPECT_TRUE(Shows(text, "TOTAL BUDGET: " + money(12000)));
@@ -146,10 +149,13 @@ TEST_P(PdfCurrency, ThePageShowsThePlanInTheChosenCurrency) {
     EXPECT_TRUE(Shows(text, "GRAND TOTAL: +" + money(12000)));
 }
 
-std::string CurrencyName(const ::testing::TestParamInfo<Currency>& currency) { return currency.param.name; }
+std::string CurrencyName(const ::testing::TestParamInfo<Currency>& currency) {
+    return currency.param.name;
+}
 
 INSTANTIATE_TEST_SUITE_P(Currencies, PdfCurrency,
-                         ::testing::Values(Currency{"Dollar", "0", "$", ","}, Currency{"Euro", "1", "\u20AC", "."},
+                         ::testing::Values(Currency{"Dollar", "0", "$", ","},
+                                           Currency{"Euro", "1", "\u20AC", "."},
                                            Currency{"Pound", "2", "\u00A3", ","}),
                          CurrencyName);
 
@@ -200,11 +206,15 @@ TEST_F(PdfCommand, APlanTheWindowWouldNotPrintIsRefused) {
         plan[c.key] = c.value;
         work.write("plan.ini", InfoSection(plan));
         work.write("old.pdf", "the proposal printed last week");
-        const ProgramRun run = quillmark({QStringLiteral("--pdf"), path("old.pdf"), QStringLiteral("--plan"), path("plan.ini")});
+        const ProgramRun run =
+            quillmark({QStringLiteral("--pdf"), path("old.pdf"), QStringLiteral("--plan"), path("plan.ini")});
         EXPECT_EQ(run.exitCode, 1) << c.reason;
-        EXPECT_EQ(run.standardError.rfind("quillmark: cannot print the plan in " + work.file("plan.ini") + ": " + c.reason, 0), 0u)
+        EXPECT_EQ(run.standardError.rfind(
+                      "quillmark: cannot print the plan in " + work.file("plan.ini") + ": " + c.reason, 0),
+                  0u)
             << run.standardError;
-        EXPECT_EQ(std::count(run.standardError.begin(), run.standardError.end(), '\n'), 1) << run.standardError;
+        EXPECT_EQ(std::count(run.standardError.begin(), run.standardError.end(), '\n'), 1)
+            << run.standardError;
         EXPECT_EQ(work.read("old.pdf"), "the proposal printed last week") << c.reason;
     }
     EXPECT_EQ(Contents(data), before);
@@ -215,7 +225,8 @@ TEST_F(PdfCommand, FilesThatCannotBeReadOrWrittenAreToldInOneLine) {
     const std::pair<QStringList, std::string> cases[] = {
         {{QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("--plan"), path("no such plan.ini")},
          "quillmark: cannot read the plan file " + work.file("no such plan.ini") + "\n"},
-        {{QStringLiteral("--pdf"), path("no such folder/out.pdf"), QStringLiteral("--plan"), path("plan.ini")},
+        {{QStringLiteral("--pdf"), path("no such folder/out.pdf"), QStringLiteral("--plan"),
+          path("plan.ini")},
          "quillmark: cannot write " + work.file("no such folder/out.pdf") + "\n"},
     };
     for (const auto& [arguments, message] : cases) {
@@ -230,7 +241,8 @@ TEST_F(PdfCommand, AMistakenCommandLineIsAUsageError) {
     const std::pair<QStringList, std::string> cases[] = {
         {{QStringLiteral("--pdf")}, "quillmark: --pdf needs a file name (see --help)\n"},
         {{QStringLiteral("--plan"), path("plan.ini")}, "quillmark: --plan needs --pdf FILE (see --help)\n"},
-        {{QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("now")}, "quillmark: unknown argument now (see --help)\n"},
+        {{QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("now")},
+         "quillmark: unknown argument now (see --help)\n"},
     };
     for (const auto& [arguments, message] : cases) {
         const ProgramRun run = quillmark(arguments);
@@ -242,7 +254,8 @@ TEST_F(PdfCommand, AMistakenCommandLineIsAUsageError) {
 
 TEST_F(PdfCommand, HelpAndVersionStillAnswerFirst) {
     QProcess process;
-    process.start(qEnvironmentVariable("QUILLMARK_PROGRAM"), {QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("--version")});
+    process.start(qEnvironmentVariable("QUILLMARK_PROGRAM"),
+                  {QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("--version")});
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_EQ(process.readAllStandardOutput().toStdString(), "Quillmark 3.0.0.0\n");

@@ -1,15 +1,16 @@
 #include "tests/report/pdf_text.h"
 
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace {
 
 std::string Output(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
         return {};
     return process.readAllStandardOutput().toStdString();
 }
@@ -26,7 +27,8 @@ std::string PdfInfo(const QString& pdfFile) {
     size_t start = 0;
     while (start < info.size()) {
         const size_t end = info.find('\n', start);
-        const std::string line = info.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        const std::string line =
+            info.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (line.rfind("Pages:", 0) == 0 || line.rfind("Page size:", 0) == 0) kept += line + "\n";
         if (end == std::string::npos) break;
         start = end + 1;
@@ -39,8 +41,9 @@ QImage PdfPicture(const QString& pdfFile, int dotsPerInch) {
     const QString prefix = folder.filePath(QStringLiteral("page"));
     QProcess process;
     process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-gray"),
-                                               QStringLiteral("-singlefile"), pdfFile, prefix});
+    process.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-gray"),
+                   QStringLiteral("-singlefile"), pdfFile, prefix});
     if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
     return QImage(prefix + QStringLiteral(".pgm")).convertToFormat(QImage::Format_Grayscale8);
 }
@@ -51,7 +54,8 @@ double MeanDifference(const QImage& a, const QImage& b) {
     for (int y = 0; y < a.height(); ++y) {
         const uchar* rowA = a.constScanLine(y);
         const uchar* rowB = b.constScanLine(y);
-        for (int x = 0; x < a.width(); ++x) sum += rowA[x] > rowB[x] ? rowA[x] - rowB[x] : rowB[x] - rowA[x];
+        for (int x = 0; x < a.width(); ++x)
+            sum += rowA[x] > rowB[x] ? rowA[x] - rowB[x] : rowB[x] - rowA[x];
     }
     return sum / (static_cast<double>(a.width()) * a.height());
 }

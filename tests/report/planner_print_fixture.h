@@ -32,12 +32,15 @@ class PlannerPrintFixture : public ::testing::Test {
         ComputePaths(QCoreApplication::applicationDirPath().toStdString());
         eztest::Install(EventDispatch, DesignDispatch);
         const std::pair<const char*, const char*> plan[] = {
-            {"Client", "Bloom & Petal"}, {"Station", "WQMK 101.5"},   {"Salesrep", "Pat Ortega"},
-            {"PresentDate", kNovember5th2018}, {"StartMonth", "November"}, {"Year", kNovember5th2018},
-            {"Budget", "12000.00"},      {"Rate", "50.00"},           {"Profile", "Florists"},
-            {"Opportunity", "10"},       {"MaxValue", "90"},          {"CurrValue", "65"},
+            {"Client", "Bloom & Petal"}, {"Station", "WQMK 101.5"},
+            {"Salesrep", "Pat Ortega"},  {"PresentDate", kNovember5th2018},
+            {"StartMonth", "November"},  {"Year", kNovember5th2018},
+            {"Budget", "12000.00"},      {"Rate", "50.00"},
+            {"Profile", "Florists"},     {"Opportunity", "10"},
+            {"MaxValue", "90"},          {"CurrValue", "65"},
         };
-        for (const auto& [key, value] : plan) setting("Info", key, value);
+        for (const auto& [key, value] : plan)
+            setting("Info", key, value);
         setting("Options", "RememberClient", "1");
     }
 

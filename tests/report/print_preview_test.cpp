@@ -51,12 +51,14 @@ TEST_F(PreviewTest, OpensAtTrueSizeAndZoomsInSteps) {
     EXPECT_EQ(preview.zoomPercent(), 125);
     EXPECT_NEAR(pageWidth(), 8.5 * 1.25 * preview.logicalDpiX(), 1.0);
 
-    for (int i = 0; i < 10; ++i) preview.zoomIn();
+    for (int i = 0; i < 10; ++i)
+        preview.zoomIn();
     EXPECT_EQ(preview.zoomPercent(), 200);
     EXPECT_FALSE(button(QStringLiteral("Zoom In"))->isEnabled());
     EXPECT_TRUE(button(QStringLiteral("Zoom Out"))->isEnabled());
 
-    for (int i = 0; i < 10; ++i) button(QStringLiteral("Zoom Out"))->click();
+    for (int i = 0; i < 10; ++i)
+        button(QStringLiteral("Zoom Out"))->click();
     EXPECT_EQ(preview.zoomPercent(), 50);
     EXPECT_FALSE(button(QStringLiteral("Zoom Out"))->isEnabled());
     EXPECT_NEAR(pageWidth(), 8.5 * 0.5 * preview.logicalDpiX(), 1.0);

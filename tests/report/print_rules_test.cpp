@@ -6,9 +6,13 @@
 
 namespace {
 
-PrintReadinessTexts Printable() { return {"Rosie's Flowers", "WQMK", "Dana Reyes", "$12,000.00", "100.0"}; }
+PrintReadinessTexts Printable() {
+    return {"Rosie's Flowers", "WQMK", "Dana Reyes", "$12,000.00", "100.0"};
+}
 
-TEST(PrintReadiness, AFilledPlanWithAWholeYearPrints) { EXPECT_EQ(WhyNotPrintable(Printable()), std::nullopt); }
+TEST(PrintReadiness, AFilledPlanWithAWholeYearPrints) {
+    EXPECT_EQ(WhyNotPrintable(Printable()), std::nullopt);
+}
 
 TEST(PrintReadiness, EachMissingPieceIsNamed) {
     struct Case {

@@ -18,7 +18,7 @@ namespace {
 class PrintFromPlanner : public PlannerPrintFixture {};
 
 const std::array<std::string, 12> kFloristsMonths = {"6.5", "9.6", "7.7", "8.5", "11.7", "8.1",
-                                                     "7.0", "7.0", "7.5", "7.9", "7.5", "11.0"};
+                                                     "7.0", "7.0", "7.5", "7.9", "7.5",  "11.0"};
 
 TEST_F(PrintFromPlanner, ReadsEveryValueFromTheWindowsTexts) {
     open();
@@ -78,14 +78,17 @@ TEST_F(PrintFromPlanner, TheCurrencyAndTheMonochromeOptionReachThePage) {
     const ProposalInputs in = ReadPlannerProposal();
     EXPECT_EQ(in.currency, 1);
     EXPECT_TRUE(in.monoChart);
-    EXPECT_EQ(in.budget, "\x80" "12.000,00");
+    EXPECT_EQ(in.budget, "\x80"
+                         "12.000,00");
 
     PageCapture capture;
     eztest::ClickMenu(kForm, kMenuPrint);
     ASSERT_EQ(capture.pages.size(), 1u);
     const PageRecord& page = capture.pages.front();
-    EXPECT_TRUE(FindText(page, "TOTAL BUDGET: \x80" "12.000"));
-    EXPECT_TRUE(FindText(page, "OPPORTUNITY BUDGET: \x80" "1.200 (10%)"));
+    EXPECT_TRUE(FindText(page, "TOTAL BUDGET: \x80"
+                               "12.000"));
+    EXPECT_TRUE(FindText(page, "OPPORTUNITY BUDGET: \x80"
+                               "1.200 (10%)"));
     for (const PageRect& rect : Rects(page)) {
         EXPECT_NE(rect.fill, kPageRed);
         EXPECT_NE(rect.fill, kPageBlue);
