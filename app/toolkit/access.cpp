@@ -85,6 +85,7 @@ void EZ_SETTEXT(const std::string& form, int32_t id, const std::string& text) {
         edit->setText(qtext);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(QString(qtext).replace(QLatin1Char('|'), QLatin1Char('\n')));
+        fitLabelHeight(label);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         const int index = combo->findText(qtext);
         if (index >= 0) combo->setCurrentIndex(index);

@@ -34,6 +34,17 @@ public:
 
 QString labelText(const std::string& text) { return toQt(text).replace(QLatin1Char('|'), QLatin1Char('\n')); }
 
+} // namespace
+
+// A label of several lines grows downwards until every line shows.
+void fitLabelHeight(QLabel* label) {
+    const QFontMetrics metrics(label->font());
+    const int needed = static_cast<int>(label->text().count(QLatin1Char('\n')) + 1) * metrics.height();
+    if (needed > label->height()) label->resize(label->width(), needed);
+}
+
+namespace {
+
 struct Geometry {
     float col, row, width, height;
 };
@@ -82,6 +93,11 @@ Control* create(Kind kind, int32_t id, const Geometry& g, const std::string& pro
             widget->setGeometry(r);
         }
     }
+    if (s.next.autosize && (kind == Kind::Date || kind == Kind::Combo)) {
+        // A date picker or list fits its text and its button.
+        const int needed = widget->sizeHint().width();
+        if (needed > widget->width()) widget->resize(needed, widget->height());
+    }
     s.next.autosize = false;
     s.next.loadText.reset();
     form->lastCreated = id;
@@ -115,7 +131,7 @@ void EZ_SUBCLASS(int32_t mode) { state().next.subclass = mode; }
 
 void EZ_LABEL(int32_t id, float col, float row, float width, float height, const std::string& text,
               const std::string& props) {
-    create(Kind::Label, id, {col, row, width, height}, props, [&](QWidget* client) {
+    Control* control = create(Kind::Label, id, {col, row, width, height}, props, [&](QWidget* client) {
         auto* label = new QLabel(labelText(takeLoadText(text)), client);
         Qt::Alignment align = Qt::AlignTop;
         align |= has(props, 'C') ? Qt::AlignHCenter : has(props, 'R') ? Qt::AlignRight : Qt::AlignLeft;
@@ -123,6 +139,7 @@ void EZ_LABEL(int32_t id, float col, float row, float width, float height, const
         label->setTextFormat(Qt::PlainText);
         return label;
     });
+    if (control) fitLabelHeight(qobject_cast<QLabel*>(control->widget.data()));
 }
 
 void EZ_TEXT(int32_t id, float col, float row, float width, float height, const std::string& text,

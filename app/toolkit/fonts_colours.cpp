@@ -16,7 +16,7 @@ void installSubstitutes() {
     static bool done = false;
     if (done) return;
     done = true;
-    QFont::insertSubstitutions(QStringLiteral("Segoe UI"), {QStringLiteral("Open Sans"), QStringLiteral("Noto Sans"),
+    QFont::insertSubstitutions(QStringLiteral("Segoe UI"), {QStringLiteral("Liberation Sans"), QStringLiteral("Open Sans"),
                                                              QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
 }

@@ -8,7 +8,7 @@
 
 namespace ez {
 namespace {
-constexpr double kPixelsPerColumn = 8.5;
+constexpr double kPixelsPerColumn = 8.0;
 constexpr double kPixelsPerRow = 16.0;
 } // namespace
 

@@ -16,7 +16,8 @@ namespace {
 const char* const kLine = "A first line that is wider than the buttons";
 
 // Pixels of one character column and row (the toolkit's units).
-constexpr int kColumn = 8, kRow = 16;
+// One character unit in pixels, as the toolkit converts it.
+const int kColumn = static_cast<int>(1.0F / EZ_CX(1) + 0.5F), kRow = static_cast<int>(1.0F / EZ_CY(1) + 0.5F);
 
 struct Shot {
     QSize client;
@@ -212,7 +213,7 @@ TEST_F(MessageDialogTest, WrappedTextBreaksAtWordsWithinItsWidth) {
         eztest::CloseBox(kDialog);
     });
     ShowNotice("Wrap", "Headline{f7}",
-               "This action will remove any custom profiles that you have created so far{f6,w16}");
+               "This action will remove any custom profiles that you have created so far{f6,w12}");
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown.back(), '|');
     std::vector<std::string> lines;
@@ -227,7 +228,7 @@ TEST_F(MessageDialogTest, WrappedTextBreaksAtWordsWithinItsWidth) {
         if (line.empty()) continue;
         float width = 0, height = 0;
         EZ_GETTEXTSIZE(6, line, width, height, 1);
-        EXPECT_LE(width, 16.0F) << line;
+        EXPECT_LE(width, 12.0F) << line;
         joined += (joined.empty() ? "" : " ") + line;
     }
     EXPECT_EQ(joined, "This action will remove any custom profiles that you have created so far");

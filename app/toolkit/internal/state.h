@@ -154,6 +154,7 @@ std::optional<QColor> paletteColour(int32_t index);
 void applyColours(QWidget* widget, Kind kind, int32_t text, int32_t background);
 
 // Creation helpers
+void fitLabelHeight(QLabel* label); // a label of several lines grows until every line shows
 Form* designForm();
 QString toQt(const std::string& text);
 std::string fromQt(const QString& text);
