@@ -1,0 +1,108 @@
+// Rebuilding the Business Profiles from the planner's menu, and the date pickers' day numbers.
+#include "tests/planner/planner_fixture.h"
+
+#include "dates/date_pickers.h"
+#include "dates/dates.h"
+#include "dates/today.h"
+#include "msgbox/message_dialog.h"
+
+#include <filesystem>
+
+using namespace qm;
+
+namespace {
+
+constexpr int32_t kYesButton = 11, kNoButton = 12, kOkButton = 11;
+
+class PlannerProfiles : public PlannerFixture {
+protected:
+    std::vector<std::string> titles; // of the message dialogs shown, in order
+
+    // Answers the next message dialog with a button, remembering its title.
+    void answer(int32_t button) {
+        eztest::OnModal(kMessageDialogForm, [this, button] {
+            titles.push_back(EZ_GETTEXT(kMessageDialogForm, 0));
+            eztest::Click(kMessageDialogForm, button);
+        });
+    }
+
+    void addCustomProfile() {
+        std::string file = data.read("Categories.dat");
+        file += "\"Zoo Shops\"\r\n";
+        for (int i = 0; i < 12; ++i) file += "8.3\r\n";
+        data.write("Categories.dat", file);
+    }
+};
+
+TEST_F(PlannerProfiles, RebuildAfterYesRemovesAddedProfiles) {
+    open();
+    eztest::Reset();
+    addCustomProfile();
+    eztest::Install(EventDispatch, DesignDispatch);
+    open();
+    ASSERT_GE(EZ_FINDNEXT(kForm, kProfile, "Zoo Shops", 0), 0);
+    chooseProfile("Zoo Shops");
+    answer(kYesButton);
+    answer(kOkButton);
+    eztest::ClickMenu(kForm, kMenuRebuild);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Rebuild All Business Profiles", "Operation Complete"}));
+    EXPECT_EQ(EZ_FINDNEXT(kForm, kProfile, "Zoo Shops", 0), -1);
+    EXPECT_EQ(text(kProfile), "None");
+    EXPECT_EQ(Plan().ProfileIndex, 0);
+    EXPECT_EQ(data.read("Categories.dat").find("Zoo Shops"), std::string::npos);
+}
+
+TEST_F(PlannerProfiles, RebuildAfterNoChangesNothing) {
+    open();
+    eztest::Reset();
+    addCustomProfile();
+    const std::string before = data.read("Categories.dat");
+    eztest::Install(EventDispatch, DesignDispatch);
+    open();
+    answer(kNoButton);
+    eztest::ClickMenu(kForm, kMenuRebuild);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Rebuild All Business Profiles"}));
+    EXPECT_GE(EZ_FINDNEXT(kForm, kProfile, "Zoo Shops", 0), 0);
+    EXPECT_EQ(data.read("Categories.dat"), before);
+}
+
+TEST_F(PlannerProfiles, ARebuildThatCannotBeSavedTellsTheUserAndKeepsTheProfiles) {
+    open();
+    eztest::Reset();
+    addCustomProfile();
+    eztest::Install(EventDispatch, DesignDispatch);
+    open();
+    // The file cannot be replaced: a folder stands where the temporary file would be written.
+    std::filesystem::remove(data.path() / "Categories.dat");
+    std::filesystem::create_directory(data.path() / "Categories.dat");
+    answer(kYesButton);
+    answer(kOkButton);
+    eztest::ClickMenu(kForm, kMenuRebuild);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Rebuild All Business Profiles", "Business Profiles Not Saved"}));
+    EXPECT_GE(EZ_FINDNEXT(kForm, kProfile, "Zoo Shops", 0), 0);
+    EXPECT_GE(FindProfileIgnoringCase(Profiles(), "Zoo Shops"), 0);
+}
+
+TEST_F(PlannerProfiles, DatePickersAreReadAndSetAsDayNumbers) {
+    SetTodayForTesting(CivilDate{2018, 10, 16});
+    open();
+    SETDT(kForm, kDate, 0);
+    EXPECT_EQ(GETDT(kForm, kDate), 2458408);
+    EXPECT_EQ(text(kDate), "10/16/2018");
+    SETDT(kForm, kYear, JulianFromDate(2, 29, 2020));
+    EXPECT_EQ(GETDT(kForm, kYear), JulianFromDate(2, 29, 2020));
+    EXPECT_EQ(text(kYear), "2020");
+    SetTodayForTesting(std::nullopt);
+}
+
+TEST_F(PlannerProfiles, AnInvalidDateTextIsReportedAndGivesZero) {
+    open();
+    answer(kOkButton);
+    std::string order = "MDY";
+    EXPECT_EQ(Date2JulianDate("10-00-2018", order), 0); // a zero field
+    EXPECT_EQ(titles, (std::vector<std::string>{"Invalid Date"}));
+    EXPECT_EQ(Date2JulianDate("10-16-2018", order), 2458408);
+    EXPECT_EQ(titles.size(), 1U);
+}
+
+} // namespace
