@@ -20,6 +20,13 @@
 
 namespace {
 
+// Puts a file name in the save dialog as if typed. The dialog leaves its name field alone while
+// that field has the keyboard focus, which it may or may not have by the time a test answers it.
+void ChooseFile(QFileDialog* dialog, const QString& path) {
+    if (QWidget* focused = dialog->focusWidget()) focused->clearFocus();
+    dialog->selectFile(path);
+}
+
 class PreviewTest : public ::testing::Test {
   protected:
     TempFolder folder;
@@ -67,7 +74,7 @@ TEST_F(PreviewTest, OpensAtTrueSizeAndZoomsInSteps) {
 TEST_F(PreviewTest, SaveAsPdfWritesTheProposalWhereTheUserChose) {
     // Typed without the suffix: the dialog adds it.
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-        dialog->selectFile(path("for the client"));
+        ChooseFile(dialog, path("for the client"));
         static_cast<QDialog*>(dialog)->accept(); // as the Save button does
     });
     button(QStringLiteral("Save as PDF"))->click();
@@ -79,7 +86,7 @@ TEST_F(PreviewTest, SaveAsPdfWritesTheProposalWhereTheUserChose) {
 
 TEST_F(PreviewTest, ACancelledSaveWritesNothing) {
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-        dialog->selectFile(path("unwanted.pdf"));
+        ChooseFile(dialog, path("unwanted.pdf"));
         dialog->reject();
     });
     preview.saveAsPdf();
@@ -88,7 +95,7 @@ TEST_F(PreviewTest, ACancelledSaveWritesNothing) {
 
 TEST_F(PreviewTest, APdfThatCannotBeWrittenIsTold) {
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-        dialog->selectFile(path("missing folder/proposal.pdf"));
+        ChooseFile(dialog, path("missing folder/proposal.pdf"));
         static_cast<QDialog*>(dialog)->accept(); // as the Save button does
     });
     MessageDialogState shown;
