@@ -62,8 +62,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
     SetPageSink(ShowPrintPreview); // a printed proposal goes to the preview
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ez/AAPROGRAM.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillmark")); // ties the window to its menu entry
     std::string commandLine;
-    for (int i = 1; i < argc; ++i)
-        commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) commandLine += ' ';
+        commandLine += argv[i];
+    }
     return WINMAIN(0, 0, commandLine, 1);
 }

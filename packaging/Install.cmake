@@ -1,0 +1,41 @@
+# Where `cmake --install` puts the program, and the Debian package that CPack makes of it.
+include(GNUInstallDirs)
+
+install(TARGETS quillmark RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The program finds its help pages and version history in ../share/quillmark beside bin/.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quillmark)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/packaging/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/quillmark.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.quillmark.Quillmark.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Debian keeps man pages compressed.
+find_program(GZIP gzip REQUIRED)
+set(QM_MAN_PAGE ${PROJECT_BINARY_DIR}/quillmark.1.gz)
+add_custom_command(OUTPUT ${QM_MAN_PAGE}
+  COMMAND ${GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/quillmark.1 > ${QM_MAN_PAGE}
+  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/quillmark.1
+  COMMENT "Compressing the man page")
+add_custom_target(man_page ALL DEPENDS ${QM_MAN_PAGE})
+install(FILES ${QM_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quillmark)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Yearly radio advertising plans and proposals")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quillmark helps radio advertising sales representatives plan a client's year: a business\n\
+category's monthly percentages split the yearly budget into Base, Events and Opportunity, and\n\
+the program prints a one-page yearly proposal with a chart, the money and ads month by month,\n\
+a totals table and a summary.")
+set(CPACK_PACKAGE_CONTACT "Quillmark developers <developers@quillmark.invalid>")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The Qt and C++ libraries come from dpkg-shlibdeps; what is loaded at run time and never
+# linked (the X11 platform plugin, the fonts the forms and the page are measured in) is named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-open-sans")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
