@@ -32,4 +32,6 @@ CivilDate Today() {
     return CivilDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-void SetTodayForTesting(std::optional<CivilDate> date) { TestOverride() = date; }
+void SetTodayForTesting(std::optional<CivilDate> date) {
+    TestOverride() = date;
+}

@@ -25,4 +25,6 @@ void NormalizePercentField(int32_t id) {
     EZ_SETTEXT(kPlanner, id, NormalizePercentText(EZ_GETTEXT(kPlanner, id)));
 }
 
-void TrimField(const std::string& form, int32_t id) { EZ_SETTEXT(form, id, TrimText(EZ_GETTEXT(form, id))); }
+void TrimField(const std::string& form, int32_t id) {
+    EZ_SETTEXT(form, id, TrimText(EZ_GETTEXT(form, id)));
+}

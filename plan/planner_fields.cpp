@@ -7,21 +7,23 @@
 #include "plan/decimal_number.h"
 #include "plan/number_text.h"
 
-#include <algorithm>
+#include "plan/client_info.h"
 #include "plan/plan_fields.h"
 #include "plan/plan_state.h"
-#include "plan/client_info.h"
 #include "plan/planner_profiles.h"
 #include "prefs/options.h"
+#include <algorithm>
 
 namespace {
 
 constexpr const char* kForm = "QM";
-constexpr int32_t kTotal = 220, kClient = 225, kStation = 230, kSalesrep = 235, kDate = 240, kStartMonth = 245,
-                  kYear = 250, kBudget = 255, kRate = 260, kProfile = 265, kBase = 330, kSlider = 335,
-                  kEvents = 340, kOpportunity = 345;
+constexpr int32_t kTotal = 220, kClient = 225, kStation = 230, kSalesrep = 235, kDate = 240,
+                  kStartMonth = 245, kYear = 250, kBudget = 255, kRate = 260, kProfile = 265, kBase = 330,
+                  kSlider = 335, kEvents = 340, kOpportunity = 345;
 
-bool IsMonth(int32_t id) { return id >= 270 && id <= 325 && id % 5 == 0; }
+bool IsMonth(int32_t id) {
+    return id >= 270 && id <= 325 && id % 5 == 0;
+}
 
 // The help topic, the focus colours and the selection option of each field.
 struct FieldTraits {
@@ -36,21 +38,31 @@ FieldTraits TraitsOf(int32_t id) {
     case kStation:
     case kSalesrep:
     case kBudget:
-    case kRate: return {10, true, kSetSel};
+    case kRate:
+        return {10, true, kSetSel};
     case kDate:
     case kStartMonth:
-    case kYear: return {10, false, OptionBit{}};
-    case kProfile: return {20, false, OptionBit{}};
+    case kYear:
+        return {10, false, OptionBit{}};
+    case kProfile:
+        return {20, false, OptionBit{}};
     case kBase:
-    case kOpportunity: return {35, true, kSelMonths};
-    case kSlider: return {35, false, OptionBit{}};
-    default: return IsMonth(id) ? FieldTraits{20, true, kSelMonths} : FieldTraits{0, false, OptionBit{}};
+    case kOpportunity:
+        return {35, true, kSelMonths};
+    case kSlider:
+        return {35, false, OptionBit{}};
+    default:
+        return IsMonth(id) ? FieldTraits{20, true, kSelMonths} : FieldTraits{0, false, OptionBit{}};
     }
 }
 
-void SetInteger(int32_t id, int32_t value) { EZ_SETTEXT(kForm, id, IntegerText(value)); }
+void SetInteger(int32_t id, int32_t value) {
+    EZ_SETTEXT(kForm, id, IntegerText(value));
+}
 
-int32_t FieldInteger(int32_t id) { return LeadingInteger(EZ_GETTEXT(kForm, id)); }
+int32_t FieldInteger(int32_t id) {
+    return LeadingInteger(EZ_GETTEXT(kForm, id));
+}
 
 void OnSliderMoved(int32_t position) {
     PlanState& plan = Plan();
@@ -81,7 +93,8 @@ void OnOpportunityLeft() {
         r.Opportunity = n;
         r.MaxValue = static_cast<int32_t>(100 - static_cast<int64_t>(n));
         const int64_t events = FieldInteger(kEvents);
-        r.CurrValue = static_cast<int32_t>(std::clamp<int64_t>(100 - (r.Opportunity + events), INT32_MIN, INT32_MAX));
+        r.CurrValue =
+            static_cast<int32_t>(std::clamp<int64_t>(100 - (r.Opportunity + events), INT32_MIN, INT32_MAX));
         ShowRatios();
     } else {
         SetInteger(kOpportunity, plan.ratios.Opportunity);
@@ -125,7 +138,9 @@ PlanState& Plan() {
 void PlannerFieldEvents(int32_t id, int32_t message, int32_t& value, int32_t& cancel) {
     const FieldTraits traits = TraitsOf(id);
     switch (message) {
-    case kEzHelpContext: PlannerShell().helpContext = traits.topic; break;
+    case kEzHelpContext:
+        PlannerShell().helpContext = traits.topic;
+        break;
     case kEzGotFocus:
         if (traits.focusColours) EZ_SETCOLOR(kForm, id, 0, 25);
         if (id == kClient) EZ_POSTEVENT(kForm, kClient, 1);
@@ -136,13 +151,18 @@ void PlannerFieldEvents(int32_t id, int32_t message, int32_t& value, int32_t& ca
         break;
     case kEzKey:
         if (id == kSlider) break;
-        if (value == kEzKeyEscape) value = 0;
-        else if (value == kEzKeyEnter) value = kEzKeyTab;
+        if (value == kEzKeyEscape)
+            value = 0;
+        else if (value == kEzKeyEnter)
+            value = kEzKeyTab;
         break;
     case kEzChange:
-        if (id == kSlider) OnSliderMoved(value);
-        else if (id == kProfile) OnProfileChosen(value);
-        else if (id == kOpportunity) Plan().opportunityModified = true;
+        if (id == kSlider)
+            OnSliderMoved(value);
+        else if (id == kProfile)
+            OnProfileChosen(value);
+        else if (id == kOpportunity)
+            Plan().opportunityModified = true;
         break;
     case kEzPosted:
         if (id == kClient && OptionOn(kSetSel)) SETSEL(kForm, kClient);
@@ -156,9 +176,11 @@ void PlannerFieldEvents(int32_t id, int32_t message, int32_t& value, int32_t& ca
     case kEzTooltip:
         if (id == kBase || id == kOpportunity) EZ_SETTOOLTIP("Right-click to restore default values");
         if (id == kSlider)
-            EZ_SETTOOLTIP("Move slider to adjust Base/Opportunity ratios, right-click to reset to default values");
+            EZ_SETTOOLTIP(
+                "Move slider to adjust Base/Opportunity ratios, right-click to reset to default values");
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -227,6 +249,7 @@ void InitPlannerPlan(const std::string& settingsFile, const std::string& dataFol
     EZ_SETTBAR(kForm, kSlider, 0, plan.ratios.MaxValue, plan.ratios.CurrValue);
     EZ_SETATTR(kForm, kSlider, "TicUnits", 9);
     SetInteger(kBase, plan.ratios.CurrValue);
-    SetInteger(kEvents, static_cast<int32_t>(static_cast<int64_t>(plan.ratios.MaxValue) - plan.ratios.CurrValue));
+    SetInteger(kEvents,
+               static_cast<int32_t>(static_cast<int64_t>(plan.ratios.MaxValue) - plan.ratios.CurrValue));
     SetInteger(kOpportunity, plan.ratios.Opportunity);
 }

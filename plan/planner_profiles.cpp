@@ -23,7 +23,9 @@ ProfileStore& Profiles() {
     return store;
 }
 
-std::string ProfileFilePath() { return FilePath(); }
+std::string ProfileFilePath() {
+    return FilePath();
+}
 
 void LoadPlannerProfiles(const std::string& dataFolder) {
     FilePath() = dataFolder + "Categories.dat";
@@ -35,14 +37,16 @@ bool SavePlannerProfiles() {
     if (SaveProfiles(Profiles(), FromCp1252(FilePath()))) return true;
     ShowNotice("Business Profiles Not Saved",
                "The Business Profiles could not be written to " + FilePath() + ".{f7}",
-               "The file on disk is unchanged. Check that the folder exists and can be written, then try again.{f6}");
+               "The file on disk is unchanged. Check that the folder exists and can be written, then try "
+               "again.{f6}");
     return false;
 }
 
 void FillProfileList(const std::string& form, int32_t id) {
     EZ_SETREDRAWSTATE(form, id, 0);
     EZ_CLEAR(form, id);
-    for (const std::string& name : ProfileNames(Profiles())) EZ_ADDITEMS(form, id, name);
+    for (const std::string& name : ProfileNames(Profiles()))
+        EZ_ADDITEMS(form, id, name);
     EZ_SETREDRAWSTATE(form, id, 1);
     EZ_REDRAWCONTROL(form, id);
 }
@@ -51,7 +55,9 @@ void ShowProfileMonths() {
     const int32_t row = Plan().ProfileIndex;
     const bool valid = row >= 0 && row < kProfileRows;
     for (int month = 1; month <= kMonthsPerYear; ++month) {
-        const float value = valid ? Profiles().rows[static_cast<size_t>(row)].percentages[static_cast<size_t>(month - 1)] : 0.0F;
+        const float value =
+            valid ? Profiles().rows[static_cast<size_t>(row)].percentages[static_cast<size_t>(month - 1)]
+                  : 0.0F;
         EZ_SETTEXT(kForm, kProfileList + 5 * month, FormatNumber(value, "0.0"));
     }
 }

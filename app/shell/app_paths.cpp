@@ -14,7 +14,8 @@ std::string withSlash(const QString& folder) {
 }
 
 bool holdsAssets(const QString& folder) {
-    return QFileInfo::exists(folder + QStringLiteral("/History.rtf")) || QFileInfo::exists(folder + QStringLiteral("/Help"));
+    return QFileInfo::exists(folder + QStringLiteral("/History.rtf")) ||
+           QFileInfo::exists(folder + QStringLiteral("/Help"));
 }
 
 } // namespace
@@ -26,7 +27,8 @@ AppPaths& Paths() {
 
 std::string LongPathName(const std::string& folder) {
     std::string path = folder;
-    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\'))
+        path.pop_back();
     return path;
 }
 
@@ -36,14 +38,17 @@ void ComputePaths(const std::string& programFolderText) {
     p.programFolder = withSlash(program);
 
     const QString installedShare = program + QStringLiteral("/../share/quillmark");
-    const QString assets = holdsAssets(program) ? program : holdsAssets(installedShare) ? installedShare : program;
+    const QString assets = holdsAssets(program)          ? program
+                           : holdsAssets(installedShare) ? installedShare
+                                                         : program;
     p.assetsFolder = withSlash(assets);
 
     QString data = qEnvironmentVariable("QUILLMARK_HOME");
     if (data.isEmpty()) {
         const bool portable = holdsAssets(program) && QFileInfo(program).isWritable();
-        data = portable ? program : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                                        QStringLiteral("/Quillmark");
+        data = portable ? program
+                        : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                              QStringLiteral("/Quillmark");
     }
     QDir().mkpath(data);
     p.dataFolder = withSlash(data);

@@ -6,13 +6,13 @@
 
 using FormEventRoutine = void (*)(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
 
-void DesignOptionsDialog();                                                       // "PO"
+void DesignOptionsDialog(); // "PO"
 void OptionsDialogEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
-void DesignProfileEditor();                                                       // "UF"
+void DesignProfileEditor(); // "UF"
 void ProfileEditorEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
-void DesignAbout();                                                               // "AB"
+void DesignAbout(); // "AB"
 void AboutEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
-void DesignDownloadWindow();                                                      // "ZD"
+void DesignDownloadWindow(); // "ZD"
 void DownloadWindowEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
-void DesignWhatsNew();                                                            // "WN"
+void DesignWhatsNew(); // "WN"
 void WhatsNewEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);

@@ -39,10 +39,14 @@ void SavePlacement(std::string& form, std::string& settingsFile) {
     float w = 0, h = 0, x = 0, y = 0;
     EZ_GETSIZE(form, w, h, 1);
     EZ_GETPOS(form, x, y, 1);
-    if (x < 0) x = 0;
-    else if (x + w > static_cast<float>(sw)) x = static_cast<float>(sw) - w;
-    if (y < 0) y = 0;
-    else if (y + h > static_cast<float>(sh)) y = static_cast<float>(sh) - h;
+    if (x < 0)
+        x = 0;
+    else if (x + w > static_cast<float>(sw))
+        x = static_cast<float>(sw) - w;
+    if (y < 0)
+        y = 0;
+    else if (y + h > static_cast<float>(sh))
+        y = static_cast<float>(sh) - h;
     const float col = EZ_SCALETOCHARSIZE(static_cast<int32_t>(x), "PX");
     const float row = EZ_SCALETOCHARSIZE(static_cast<int32_t>(y), "PY");
     float width = 0, height = 0;

@@ -46,20 +46,32 @@ void DesignMenus() {
 
 void DesignControl(const ControlDesign& c) {
     EZ_COLOR(-1, -1);
-    if (c.id == kSlider) EZ_USEIFONT("Arial", 9, "V");
-    else EZ_USEFONT(6);
+    if (c.id == kSlider)
+        EZ_USEIFONT("Arial", 9, "V");
+    else
+        EZ_USEFONT(6);
     if (c.autosize) EZ_USEAUTOSIZE("CT");
     EZ_SUBCLASS(c.subclassed ? 2 : 0);
     switch (c.kind) {
-    case ControlKind::Label: EZ_LABEL(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
-    case ControlKind::Text: EZ_TEXT(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
-    case ControlKind::Date: EZ_DATETIME(c.id, c.col, c.row, c.width, c.height, c.text); break;
+    case ControlKind::Label:
+        EZ_LABEL(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
+    case ControlKind::Text:
+        EZ_TEXT(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
+    case ControlKind::Date:
+        EZ_DATETIME(c.id, c.col, c.row, c.width, c.height, c.text);
+        break;
     case ControlKind::Combo:
         EZ_COMBOBOX(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
         EZ_SELECTITEM(kForm, c.id, 0);
         break;
-    case ControlKind::Slider: EZ_HTRACKBAR(c.id, c.col, c.row, c.width, c.height, c.props); break;
-    case ControlKind::Frame: EZ_FRAME(c.id, c.col, c.row, c.width, c.height, c.text, c.props); break;
+    case ControlKind::Slider:
+        EZ_HTRACKBAR(c.id, c.col, c.row, c.width, c.height, c.props);
+        break;
+    case ControlKind::Frame:
+        EZ_FRAME(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
+        break;
     }
     EZ_SUBCLASS(0);
     if (c.tooltips) EZ_ADDTOOLTIP(kForm, c.id);
@@ -70,7 +82,8 @@ void DesignControl(const ControlDesign& c) {
 
 void DesignPlanner() {
     DesignMenus();
-    for (const ControlDesign& control : PlannerControls()) DesignControl(control);
+    for (const ControlDesign& control : PlannerControls())
+        DesignControl(control);
 
     EZ_ALLOWLOADINGEVENT(2);
     PlannerShellState& shell = PlannerShell();
@@ -78,7 +91,8 @@ void DesignPlanner() {
     EZ_TOOLBAR(kToolbar, shell.toolbarPicture, kToolbarLayout, kToolbarProps);
     EZ_ADDTOOLTIP(kForm, kToolbar);
     const char* names[] = {"Print", "Edit Profile", "Clear Profile", "Options", "Help", "Exit"};
-    for (int i = 0; i < 6; ++i) EzSetAccessibleName(kForm, kPrintButton + i, names[i]);
+    for (int i = 0; i < 6; ++i)
+        EzSetAccessibleName(kForm, kPrintButton + i, names[i]);
 
     EZ_USEFONT(4);
     EZ_ALLOWLOADINGEVENT(2);
@@ -89,7 +103,10 @@ void InitPlanner() {
     const AppPaths& paths = Paths();
     EZ_SETFORMICON(kForm, PlannerShell().icon);
     EZ_SETSBPARTS(kForm, kStatusBar, 2, "80|20");
-    EZ_SETSBTEXT(kForm, kStatusBar, 1, " Copyright \xA9 2018\x96" "2026 Quillmark Software. All rights reserved.", "");
+    EZ_SETSBTEXT(kForm, kStatusBar, 1,
+                 " Copyright \xA9 2018\x96"
+                 "2026 Quillmark Software. All rights reserved.",
+                 "");
     EZ_SETSBTEXT(kForm, kStatusBar, 2, "\tVersion " + paths.version, "");
     int32_t resizable = 0;
     std::string form = kForm;

@@ -15,7 +15,7 @@ void UpdatePrintState();
 void UpdateProfileCommands(int32_t enable);
 
 struct PlannerShellState {
-    int32_t helpContext = 0; // the help topic of the part of the window in use
+    int32_t helpContext = 0;    // the help topic of the part of the window in use
     std::string toolbarPicture; // loaded once per run
     std::string icon;
 };

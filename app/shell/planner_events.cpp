@@ -12,9 +12,13 @@ using namespace qm;
 
 namespace {
 
-void Unload() { EZ_UNLOADFORM(kForm); }
+void Unload() {
+    EZ_UNLOADFORM(kForm);
+}
 
-void OpenHelp(int32_t command, int32_t topic) { GETHELP(command, topic); }
+void OpenHelp(int32_t command, int32_t topic) {
+    GETHELP(command, topic);
+}
 
 // The automatic update check when the form has started; an installer downloaded ends the program.
 void OnStarted() {
@@ -34,9 +38,15 @@ void PlannerFormEvents(int32_t id, int32_t message) {
     }
     if (id != 0) return;
     switch (message) {
-    case kEzHelpContext: PlannerShell().helpContext = 15; break;
-    case kEzLoaded: InitPlanner(); break;
-    case kEzStarted: OnStarted(); break;
+    case kEzHelpContext:
+        PlannerShell().helpContext = 15;
+        break;
+    case kEzLoaded:
+        InitPlanner();
+        break;
+    case kEzStarted:
+        OnStarted();
+        break;
     case kEzClose: {
         if (OptionOn(kRememberClient)) SaveClientInfo();
         std::string form = kForm;
@@ -44,50 +54,91 @@ void PlannerFormEvents(int32_t id, int32_t message) {
         SavePlacement(form, file);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
 void PlannerMenuEvents(int32_t id, int32_t message) {
     if (message != kEzClick) return;
     switch (id) {
-    case kMenuPrint: PrintProposal(); break;
-    case kMenuEdit: ShowProfileEditor(kForm); break;
-    case kMenuClear: ClearPlan(); break;
-    case kMenuOptions: ShowOptionsDialog(kForm); break;
-    case kMenuExit: Unload(); break;
-    case kMenuHelpContents: OpenHelp(1, 0); break;
-    case kMenuRebuild: RebuildProfiles(); break;
+    case kMenuPrint:
+        PrintProposal();
+        break;
+    case kMenuEdit:
+        ShowProfileEditor(kForm);
+        break;
+    case kMenuClear:
+        ClearPlan();
+        break;
+    case kMenuOptions:
+        ShowOptionsDialog(kForm);
+        break;
+    case kMenuExit:
+        Unload();
+        break;
+    case kMenuHelpContents:
+        OpenHelp(1, 0);
+        break;
+    case kMenuRebuild:
+        RebuildProfiles();
+        break;
     case kMenuUpdate:
         if (RunUpdateCheck(EZ_CURRENTFORM(), VersionFileAddress(), Paths().version, 1) != 0) Unload();
         break;
-    case kMenuAbout: ShowAbout(kForm); break;
-    default: break;
+    case kMenuAbout:
+        ShowAbout(kForm);
+        break;
+    default:
+        break;
     }
 }
 
 void PlannerToolbarEvents(int32_t button, int32_t message, int32_t& value) {
-    static const char* const kTips[] = {"", "Print", "Edit Profile", "Clear Profile", "Options", "Help", "Exit"};
+    static const char* const kTips[] = {"",        "Print", "Edit Profile", "Clear Profile",
+                                        "Options", "Help",  "Exit"};
     switch (message) {
-    case kEzHelpContext: PlannerShell().helpContext = 80; break;
-    case kEzTooltip: EZ_SETTOOLTIP(button >= 1 && button <= 6 ? kTips[button] : ""); break;
-    case kEzCreating: EZ_SETLOADSTR("I", "[5][6][7]"); break;
+    case kEzHelpContext:
+        PlannerShell().helpContext = 80;
+        break;
+    case kEzTooltip:
+        EZ_SETTOOLTIP(button >= 1 && button <= 6 ? kTips[button] : "");
+        break;
+    case kEzCreating:
+        EZ_SETLOADSTR("I", "[5][6][7]");
+        break;
     case kEzKey:
-        if (value == kEzKeyEscape) value = 0;
-        else if (value == kEzKeyEnter) value = kEzKeyTab;
+        if (value == kEzKeyEscape)
+            value = 0;
+        else if (value == kEzKeyEnter)
+            value = kEzKeyTab;
         break;
     case kEzClick:
         switch (button) {
-        case 1: PrintProposal(); break;
-        case 2: ShowProfileEditor(kForm); break;
-        case 3: ClearPlan(); break;
-        case 4: ShowOptionsDialog(kForm); break;
-        case 5: OpenHelp(1, 0); break;
-        case 6: Unload(); break;
-        default: break;
+        case 1:
+            PrintProposal();
+            break;
+        case 2:
+            ShowProfileEditor(kForm);
+            break;
+        case 3:
+            ClearPlan();
+            break;
+        case 4:
+            ShowOptionsDialog(kForm);
+            break;
+        case 5:
+            OpenHelp(1, 0);
+            break;
+        case 6:
+            Unload();
+            break;
+        default:
+            break;
         }
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -126,8 +177,10 @@ void UpdatePrintState() {
                          !EZ_GETTEXT(kForm, kSalesrep).empty() && !EZ_GETTEXT(kForm, kBudget).empty() &&
                          EZ_GETTEXT(kForm, kTotal) == "100.0";
     EZ_SETMENUITEM(EZ_GETMENU(kForm, 1), kMenuPrint, "&Print", allowed ? "" : "D");
-    if (allowed) EZ_ENABLETB(kForm, kToolbar, kPrintButton);
-    else EZ_DISABLETB(kForm, kToolbar, kPrintButton);
+    if (allowed)
+        EZ_ENABLETB(kForm, kToolbar, kPrintButton);
+    else
+        EZ_DISABLETB(kForm, kToolbar, kPrintButton);
 }
 
 void UpdateProfileCommands(int32_t enable) {
@@ -137,7 +190,9 @@ void UpdateProfileCommands(int32_t enable) {
     EZ_SETMENUITEM(menu, kMenuEdit, "&Edit", props);
     EZ_SETMENUITEM(menu, kMenuClear, "&Clear", props);
     for (int32_t button : {kPrintButton, kEditButton, kClearButton}) {
-        if (enable != 0) EZ_ENABLETB(kForm, kToolbar, button);
-        else EZ_DISABLETB(kForm, kToolbar, button);
+        if (enable != 0)
+            EZ_ENABLETB(kForm, kToolbar, button);
+        else
+            EZ_DISABLETB(kForm, kToolbar, button);
     }
 }

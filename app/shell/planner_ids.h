@@ -15,9 +15,11 @@ constexpr int32_t kStatusBar = 370;
 constexpr int32_t kHelpCommand = 911;
 
 // Menu items
-constexpr int32_t kMenuPlan = 9000, kMenuPrint = 9005, kMenuEdit = 9010, kMenuClear = 9015, kMenuOptions = 9025,
-                  kMenuExit = 9035, kMenuHelp = 9100, kMenuHelpContents = 9105, kMenuRebuild = 9115,
-                  kMenuUpdate = 9120, kMenuAbout = 9130;
+constexpr int32_t kMenuPlan = 9000, kMenuPrint = 9005, kMenuEdit = 9010, kMenuClear = 9015,
+                  kMenuOptions = 9025, kMenuExit = 9035, kMenuHelp = 9100, kMenuHelpContents = 9105,
+                  kMenuRebuild = 9115, kMenuUpdate = 9120, kMenuAbout = 9130;
 
-constexpr int32_t MonthField(int month) { return kProfile + 5 * month; }
+constexpr int32_t MonthField(int month) {
+    return kProfile + 5 * month;
+}
 } // namespace qm

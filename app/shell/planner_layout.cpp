@@ -86,7 +86,11 @@ constexpr MenuDesign kMenus[] = {
 
 } // namespace
 
-std::span<const ControlDesign> PlannerControls() { return kControls; }
-std::span<const MenuDesign> PlannerMenus() { return kMenus; }
+std::span<const ControlDesign> PlannerControls() {
+    return kControls;
+}
+std::span<const MenuDesign> PlannerMenus() {
+    return kMenus;
+}
 
 } // namespace qm

@@ -2,14 +2,14 @@
 
 #include <QtGlobal>
 
+#include "app/about/about.h"
+#include "app/help/help.h"
+#include "app/rtf/rtf_to_html.h"
 #include "app/shell/app_paths.h"
 #include "app/shell/forms.h"
 #include "app/shell/planner.h"
 #include "app/shell/single_instance.h"
 #include "app/toolkit/ez.h"
-#include "app/about/about.h"
-#include "app/help/help.h"
-#include "app/rtf/rtf_to_html.h"
 #include "msgbox/message_dialog.h"
 
 int32_t WINMAIN(int32_t instance, int32_t previous, const std::string& commandLine, int32_t show) {
@@ -17,7 +17,9 @@ int32_t WINMAIN(int32_t instance, int32_t previous, const std::string& commandLi
 }
 
 // The pictures built into the program live in a static library, so they are registered by hand.
-static void RegisterBuiltInPictures() { Q_INIT_RESOURCE(images); }
+static void RegisterBuiltInPictures() {
+    Q_INIT_RESOURCE(images);
+}
 
 void EZ_MAIN(int32_t /*unused*/) {
     RegisterBuiltInPictures();

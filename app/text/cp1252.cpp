@@ -19,7 +19,8 @@ char16_t ToUnicode(unsigned char byte) {
 QString FromCp1252(std::string_view bytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char c : bytes) text.append(QChar(ToUnicode(static_cast<unsigned char>(c))));
+    for (char c : bytes)
+        text.append(QChar(ToUnicode(static_cast<unsigned char>(c))));
     return text;
 }
 

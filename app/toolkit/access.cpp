@@ -61,7 +61,8 @@ std::string EZ_GETTEXT(const std::string& form, int32_t id) {
     if (!control || !control->widget) return {};
     QWidget* w = control->widget;
     if (auto* edit = qobject_cast<QLineEdit*>(w)) return fromQt(edit->text());
-    if (auto* label = qobject_cast<QLabel*>(w)) return fromQt(label->text().replace(QLatin1Char('\n'), QLatin1Char('|')));
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return fromQt(label->text().replace(QLatin1Char('\n'), QLatin1Char('|')));
     if (auto* combo = qobject_cast<QComboBox*>(w)) return fromQt(combo->currentText());
     if (auto* date = qobject_cast<QDateEdit*>(w)) return fromQt(date->text());
     if (auto* button = qobject_cast<QAbstractButton*>(w)) return fromQt(button->text());
@@ -198,7 +199,8 @@ void EZ_SETPBAR(const std::string& form, int32_t id, int32_t minimum, int32_t ma
 }
 
 void EZ_GETDATETIME(const std::string& form, int32_t id, int16_t& month, int16_t& day, int16_t& year,
-                    int16_t& hour, int16_t& minute, int16_t& second, int16_t& milliseconds, int16_t& weekday) {
+                    int16_t& hour, int16_t& minute, int16_t& second, int16_t& milliseconds,
+                    int16_t& weekday) {
     auto* edit = widgetAs<QDateEdit>(form, id);
     if (!edit) return;
     const QDate date = edit->date();
@@ -230,7 +232,9 @@ void EZ_GETSELVAL(int32_t editHandle, int32_t& start, int32_t& end) {
     }
 }
 
-void EZ_SETSELVAL(int32_t editHandle, int32_t start, int32_t end) { setSelection(editByHandle(editHandle), start, end); }
+void EZ_SETSELVAL(int32_t editHandle, int32_t start, int32_t end) {
+    setSelection(editByHandle(editHandle), start, end);
+}
 
 int32_t EZ_SENDMESSAGE(const std::string& form, int32_t id, int32_t message, int32_t wParam, int32_t lParam) {
     if (message == kEmSetSel) setSelection(widgetAs<QLineEdit>(form, id), wParam, lParam);

@@ -26,7 +26,8 @@ std::vector<int32_t> imageListsOf(const std::string& spec) {
 
 QPixmap imageAt(int32_t list, int index) {
     auto it = state().imageLists.find(list);
-    if (it == state().imageLists.end() || index < 0 || index >= static_cast<int>(it->second.size())) return {};
+    if (it == state().imageLists.end() || index < 0 || index >= static_cast<int>(it->second.size()))
+        return {};
     return it->second[static_cast<size_t>(index)];
 }
 
@@ -59,7 +60,8 @@ QLabel* statusPart(const std::string& form, int32_t id, int32_t part) {
 
 using namespace ez;
 
-void EZ_TOOLBAR(int32_t id, const std::string& /*picture*/, const std::string& layout, const std::string& props) {
+void EZ_TOOLBAR(int32_t id, const std::string& /*picture*/, const std::string& layout,
+                const std::string& props) {
     State& s = state();
     Form* form = designForm();
     if (!form) return;
@@ -72,7 +74,8 @@ void EZ_TOOLBAR(int32_t id, const std::string& /*picture*/, const std::string& l
     s.next.loadImages.reset();
     auto* bar = new QToolBar(form->client);
     int iconSize = 24;
-    if (auto at = props.find('T'); at != std::string::npos) iconSize = std::max(16, std::atoi(props.c_str() + at + 1));
+    if (auto at = props.find('T'); at != std::string::npos)
+        iconSize = std::max(16, std::atoi(props.c_str() + at + 1));
     bar->setIconSize(QSize(iconSize, iconSize));
     bar->setMovable(false);
     bar->setFloatable(false);
@@ -98,11 +101,13 @@ void EZ_TOOLBAR(int32_t id, const std::string& /*picture*/, const std::string& l
             continue;
         }
         ++buttonId;
-        const int image = imageIndex < images.size() ? images[imageIndex] - '0' : static_cast<int>(imageIndex);
+        const int image =
+            imageIndex < images.size() ? images[imageIndex] - '0' : static_cast<int>(imageIndex);
         ++imageIndex;
         QAction* action = bar->addAction(buttonIcon(lists, image), QString());
         const int32_t thisId = buttonId;
-        QObject::connect(action, &QAction::triggered, [name, thisId](bool) { fireEvent(name, thisId, kEzClick); });
+        QObject::connect(action, &QAction::triggered,
+                         [name, thisId](bool) { fireEvent(name, thisId, kEzClick); });
         control.buttons.push_back(action);
         if (QWidget* button = bar->widgetForAction(action)) {
             button->setFocusPolicy(Qt::NoFocus);
@@ -152,7 +157,8 @@ void EZ_SETSBPARTS(const std::string& form, int32_t id, int32_t count, const std
     Control* control = findControl(form, id);
     if (!control || !control->widget || count < 1) return;
     auto* layout = qobject_cast<QHBoxLayout*>(control->widget->layout());
-    for (QLabel* part : control->parts) delete part;
+    for (QLabel* part : control->parts)
+        delete part;
     control->parts.clear();
     const QStringList shares = toQt(percents).split(QLatin1Char('|'));
     for (int32_t i = 0; i < count; ++i) {

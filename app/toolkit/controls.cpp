@@ -20,11 +20,13 @@
 namespace ez {
 namespace {
 
-bool has(const std::string& props, char letter) { return props.find(letter) != std::string::npos; }
+bool has(const std::string& props, char letter) {
+    return props.find(letter) != std::string::npos;
+}
 
 // Keeps what is typed in upper case (text fields with U).
 class UpperCaseValidator : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
         input = input.toUpper();
@@ -32,7 +34,9 @@ public:
     }
 };
 
-QString labelText(const std::string& text) { return toQt(text).replace(QLatin1Char('|'), QLatin1Char('\n')); }
+QString labelText(const std::string& text) {
+    return toQt(text).replace(QLatin1Char('|'), QLatin1Char('\n'));
+}
 
 } // namespace
 
@@ -74,22 +78,26 @@ Control* create(Kind kind, int32_t id, const Geometry& g, const std::string& pro
     control.props = props;
     control.subclassed = s.next.subclass == 2;
     control.layer = s.next.layer;
-    if (s.next.autosize && (kind == Kind::Label || kind == Kind::CheckBox || kind == Kind::Radio ||
-                            kind == Kind::Button)) {
+    if (s.next.autosize &&
+        (kind == Kind::Label || kind == Kind::CheckBox || kind == Kind::Radio || kind == Kind::Button)) {
         // Grow to fit the text, keeping the edge (or the centre) that the text is aligned to.
         const QFontMetrics metrics(widget->font());
         QString text;
         if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
         int needed = 0;
-        for (const QString& line : text.split(QLatin1Char('\n'))) needed = std::max(needed, metrics.horizontalAdvance(line));
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            needed = std::max(needed, metrics.horizontalAdvance(line));
         if (kind != Kind::Label) needed += 24;
         QRect r = widget->geometry();
         if (needed > r.width()) {
             const int grow = needed - r.width();
-            if (has(props, 'C')) r.adjust(-grow / 2, 0, grow - grow / 2, 0);
-            else if (has(props, 'R')) r.adjust(-grow, 0, 0, 0);
-            else r.adjust(0, 0, grow, 0);
+            if (has(props, 'C'))
+                r.adjust(-grow / 2, 0, grow - grow / 2, 0);
+            else if (has(props, 'R'))
+                r.adjust(-grow, 0, 0, 0);
+            else
+                r.adjust(0, 0, grow, 0);
             widget->setGeometry(r);
         }
     }
@@ -117,7 +125,8 @@ QString dateFormat(const std::string& propsAndFormat) {
     QString format = QStringLiteral("MM/dd/yyyy");
     if (open != std::string::npos && close != std::string::npos && close > open)
         format = toQt(propsAndFormat.substr(open + 1, close - open - 1));
-    format.replace(QStringLiteral("DD"), QStringLiteral("dd")).replace(QStringLiteral("YYYY"), QStringLiteral("yyyy"));
+    format.replace(QStringLiteral("DD"), QStringLiteral("dd"))
+        .replace(QStringLiteral("YYYY"), QStringLiteral("yyyy"));
     return format;
 }
 
@@ -126,8 +135,12 @@ QString dateFormat(const std::string& propsAndFormat) {
 
 using namespace ez;
 
-void EZ_USEAUTOSIZE(const std::string& mode) { state().next.autosize = !mode.empty(); }
-void EZ_SUBCLASS(int32_t mode) { state().next.subclass = mode; }
+void EZ_USEAUTOSIZE(const std::string& mode) {
+    state().next.autosize = !mode.empty();
+}
+void EZ_SUBCLASS(int32_t mode) {
+    state().next.subclass = mode;
+}
 
 void EZ_LABEL(int32_t id, float col, float row, float width, float height, const std::string& text,
               const std::string& props) {
@@ -203,7 +216,8 @@ void EZ_RADIO(int32_t id, float col, float row, float width, float height, const
     if (!form) return;
     // Radios created one after another form one group.
     QButtonGroup* group = nullptr;
-    if (Control* previous = form->find(form->lastCreated); previous && previous->kind == Kind::Radio && previous->widget)
+    if (Control* previous = form->find(form->lastCreated);
+        previous && previous->kind == Kind::Radio && previous->widget)
         group = qobject_cast<QRadioButton*>(previous->widget.data())->group();
     create(Kind::Radio, id, {col, row, width, height}, props, [&](QWidget* client) {
         auto* radio = new QRadioButton(toQt(text), client);
@@ -229,7 +243,8 @@ void EZ_COMBOBOX(int32_t id, float col, float row, float width, float height, co
     create(Kind::Combo, id, {col, row, width, height}, props, [&](QWidget* client) {
         auto* combo = new QComboBox(client);
         if (!items.empty())
-            for (const QString& item : toQt(items).split(QLatin1Char('|'))) combo->addItem(item);
+            for (const QString& item : toQt(items).split(QLatin1Char('|')))
+                combo->addItem(item);
         combo->setFocusPolicy(Qt::StrongFocus);
         combo->setMaxVisibleItems(std::max(5, static_cast<int>(height) - 1));
         return combo;
@@ -239,7 +254,8 @@ void EZ_COMBOBOX(int32_t id, float col, float row, float width, float height, co
         w->resize(w->width(), std::max(toPixelsY(1.375F), w->sizeHint().height()));
 }
 
-void EZ_DATETIME(int32_t id, float col, float row, float width, float height, const std::string& propsAndFormat) {
+void EZ_DATETIME(int32_t id, float col, float row, float width, float height,
+                 const std::string& propsAndFormat) {
     create(Kind::Date, id, {col, row, width, height}, propsAndFormat, [&](QWidget* client) {
         auto* edit = new QDateEdit(client);
         edit->setDisplayFormat(dateFormat(propsAndFormat));
@@ -296,5 +312,7 @@ void EZ_ADDTOOLTIP(const std::string& form, int32_t id) {
     if (Control* control = findControl(form, id)) control->tooltips = true;
 }
 
-void EZ_SETTOOLTIP(const std::string& text) { state().tooltipAnswer = text; }
+void EZ_SETTOOLTIP(const std::string& text) {
+    state().tooltipAnswer = text;
+}
 void EZ_DEFTOOLTIPPROP(int32_t, int32_t, const std::string&) {}

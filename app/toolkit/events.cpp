@@ -23,23 +23,39 @@ int32_t keyCode(const QKeyEvent& event) {
     const int key = event.key();
     switch (key) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: break;
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        break;
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
     if (key >= 0x20 && key < 0x100) return key; // letters arrive upper case, as virtual keys do
@@ -130,16 +146,19 @@ bool ControlWatcher::eventFilter(QObject* watched, QEvent* event) {
         if (handleTooltip(form, id, static_cast<QHelpEvent*>(event), widget)) return true;
         break;
     case QEvent::Enter:
-        if (Control* c = findControl(form, id); c && c->kind == Kind::Toolbar) fireEvent(form, id, kEzHelpContext);
+        if (Control* c = findControl(form, id); c && c->kind == Kind::Toolbar)
+            fireEvent(form, id, kEzHelpContext);
         break;
     case QEvent::Leave:
-        if (Control* c = findControl(form, id); c && c->kind == Kind::Toolbar && qobject_cast<QToolBar*>(widget)) {
+        if (Control* c = findControl(form, id);
+            c && c->kind == Kind::Toolbar && qobject_cast<QToolBar*>(widget)) {
             // Help follows the control being edited again once the mouse leaves the toolbar.
             const int32_t focused = EZ_GETFOCUSID();
             fireEvent(form, focused, kEzHelpContext);
         }
         break;
-    default: break;
+    default:
+        break;
     }
     return false;
 }
@@ -152,9 +171,8 @@ void watchControl(Form& form, Control& control) {
     widget->installEventFilter(new ControlWatcher(name, id, widget));
     switch (control.kind) {
     case Kind::Text:
-        QObject::connect(qobject_cast<QLineEdit*>(widget), &QLineEdit::textEdited, [name, id](const QString&) {
-            fireEvent(name, id, kEzChange);
-        });
+        QObject::connect(qobject_cast<QLineEdit*>(widget), &QLineEdit::textEdited,
+                         [name, id](const QString&) { fireEvent(name, id, kEzChange); });
         break;
     case Kind::Button:
     case Kind::OwnerDrawButton:
@@ -180,11 +198,11 @@ void watchControl(Form& form, Control& control) {
         });
         break;
     case Kind::Date:
-        QObject::connect(qobject_cast<QDateEdit*>(widget), &QDateEdit::dateChanged, [name, id](const QDate&) {
-            fireEvent(name, id, kEzChange);
-        });
+        QObject::connect(qobject_cast<QDateEdit*>(widget), &QDateEdit::dateChanged,
+                         [name, id](const QDate&) { fireEvent(name, id, kEzChange); });
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -25,22 +25,22 @@
 
 // Event codes delivered to the event callback.
 enum EzEvent : int32_t {
-    kEzClose = 0,          // close request (id 0); a non-zero cancel refuses it
-    kEzClick = 1,          // button, box, menu item, toolbar button, accelerator
+    kEzClose = 0, // close request (id 0); a non-zero cancel refuses it
+    kEzClick = 1, // button, box, menu item, toolbar button, accelerator
     kEzGotFocus = 3,
     kEzLostFocus = 4,
-    kEzChange = 6,         // text edited by the user, slider moved, list item chosen; value = position/index
-    kEzTooltip = 8,        // answered with EZ_SETTOOLTIP
-    kEzKey = 30,           // value = key code, writable: 0 swallows the key, 9 for 13 moves on like Tab
-    kEzCreating = 85,      // about to be created (after EZ_ALLOWLOADINGEVENT)
-    kEzStarted = 86,       // the form is shown and running (after kEzLoaded)
-    kEzLoaded = 87,        // the form and all its controls exist
-    kEzRightClick = 95,    // a non-zero cancel consumes it
-    kEzHelpContext = 130,  // the user turned to this form or control (before F1 can be pressed in it)
-    kEzOwnerDraw = 300,    // value = draw handle for EZ_DRAW... calls
-    kEzPosted = 410,       // EZ_POSTEVENT
+    kEzChange = 6,        // text edited by the user, slider moved, list item chosen; value = position/index
+    kEzTooltip = 8,       // answered with EZ_SETTOOLTIP
+    kEzKey = 30,          // value = key code, writable: 0 swallows the key, 9 for 13 moves on like Tab
+    kEzCreating = 85,     // about to be created (after EZ_ALLOWLOADINGEVENT)
+    kEzStarted = 86,      // the form is shown and running (after kEzLoaded)
+    kEzLoaded = 87,       // the form and all its controls exist
+    kEzRightClick = 95,   // a non-zero cancel consumes it
+    kEzHelpContext = 130, // the user turned to this form or control (before F1 can be pressed in it)
+    kEzOwnerDraw = 300,   // value = draw handle for EZ_DRAW... calls
+    kEzPosted = 410,      // EZ_POSTEVENT
     kEzMenuHighlight = 520,
-    kEzEditNotify = 800,   // a subclassed edit field has the focus; value = edit handle
+    kEzEditNotify = 800, // a subclassed edit field has the focus; value = edit handle
 };
 
 // Key codes in key events.
@@ -70,21 +70,21 @@ void EZ_ALLOWLOADINGEVENT(int32_t mode); // 2: the next form or control raises k
 void EZ_SETLOADSTR(const std::string& kind, const std::string& value); // inside kEzCreating: "I", "T"
 
 // --- Forms ---------------------------------------------------------------------------------------
-void EZ_FORM(const std::string& name, const std::string& parent, const std::string& caption, float col, float row,
-             float width, float height, const std::string& props);
+void EZ_FORM(const std::string& name, const std::string& parent, const std::string& caption, float col,
+             float row, float width, float height, const std::string& props);
 void EZ_UNLOADFORM(const std::string& form); // raises kEzClose first; a refused close keeps the form
 void EZ_HIDEFORM(const std::string& form);
 void EZ_CENTERFORM(const std::string& over, const std::string& form, int32_t mode);
 void EZ_RESIZEFORM(const std::string& form, float col, float row, float width, float height, int32_t mode);
-void EZ_GETPOS(const std::string& form, float& col, float& row, int32_t mode);          // mode 1: pixels
-void EZ_GETSIZE(const std::string& form, float& width, float& height, int32_t mode);    // mode 1: outer pixels
-void EZ_GETSCREENSIZE(int32_t& width, int32_t& height);                               // pixels
+void EZ_GETPOS(const std::string& form, float& col, float& row, int32_t mode);       // mode 1: pixels
+void EZ_GETSIZE(const std::string& form, float& width, float& height, int32_t mode); // mode 1: outer pixels
+void EZ_GETSCREENSIZE(int32_t& width, int32_t& height);                              // pixels
 void EZ_SETDEPTH(const std::string& form, int32_t depth, const std::string& props);  // "F": to the front
 void EZ_SETFORMICON(const std::string& form, const std::string& icon);
 void EZ_SETUSERDATA(const std::string& form, int32_t slot, int32_t value);
 int32_t EZ_GETUSERDATA(const std::string& form, int32_t slot);
-void EZ_DEFACCEL(const std::string& form, const std::string& keysAndIds); // "F1,911"
-void EZ_SETLAYER(int32_t layer);                                           // layer of the next controls
+void EZ_DEFACCEL(const std::string& form, const std::string& keysAndIds);    // "F1,911"
+void EZ_SETLAYER(int32_t layer);                                             // layer of the next controls
 void EZ_DISPLAYLAYER(const std::string& form, int32_t layer, int32_t flags); // layer 0 always shows
 
 // --- Units ---------------------------------------------------------------------------------------
@@ -120,7 +120,8 @@ void EZ_FRAME(int32_t id, float col, float row, float width, float height, const
               const std::string& props);
 void EZ_COMBOBOX(int32_t id, float col, float row, float width, float height, const std::string& items,
                  const std::string& props);
-void EZ_DATETIME(int32_t id, float col, float row, float width, float height, const std::string& propsAndFormat);
+void EZ_DATETIME(int32_t id, float col, float row, float width, float height,
+                 const std::string& propsAndFormat);
 void EZ_HTRACKBAR(int32_t id, float col, float row, float width, float height, const std::string& props);
 void EZ_PROGRESSBAR(int32_t id, float col, float row, float width, float height, const std::string& props);
 void EZ_PICTURE(int32_t id, float col, float row, float width, float height, const std::string& picture,
@@ -138,11 +139,13 @@ void EZ_SETFOCUS(const std::string& form, int32_t id);
 int32_t EZ_GETFOCUSID();
 void EZ_ENABLEC(const std::string& form, int32_t id);
 void EZ_DISABLEC(const std::string& form, int32_t id);
-int32_t EZ_ISCONTROL(const std::string& form, int32_t id, const std::string& what); // "E" enabled, "V" visible
+int32_t EZ_ISCONTROL(const std::string& form, int32_t id,
+                     const std::string& what); // "E" enabled, "V" visible
 int32_t EZ_GETCHECK(const std::string& form, int32_t id);
 void EZ_SETCHECK(const std::string& form, int32_t id, int32_t checked);
 int32_t EZ_GETATTR(const std::string& form, int32_t id, const std::string& attribute); // "ISel"
-void EZ_SETATTR(const std::string& form, int32_t id, const std::string& attribute, int32_t value); // "TicUnits"
+void EZ_SETATTR(const std::string& form, int32_t id, const std::string& attribute,
+                int32_t value); // "TicUnits"
 void EZ_REDRAWCONTROL(const std::string& form, int32_t id);
 void EZ_SETREDRAWSTATE(const std::string& form, int32_t id, int32_t on);
 
@@ -157,8 +160,8 @@ void EZ_SETTBAR(const std::string& form, int32_t id, int32_t minimum, int32_t ma
 void EZ_SETPBAR(const std::string& form, int32_t id, int32_t minimum, int32_t maximum, int32_t value);
 void EZ_GETDATETIME(const std::string& form, int32_t id, int16_t& month, int16_t& day, int16_t& year,
                     int16_t& hour, int16_t& minute, int16_t& second, int16_t& milliseconds, int16_t& weekday);
-void EZ_SETDATETIME(const std::string& form, int32_t id, int32_t month, int32_t day, int32_t year, int32_t hour,
-                    int32_t minute, int32_t second);
+void EZ_SETDATETIME(const std::string& form, int32_t id, int32_t month, int32_t day, int32_t year,
+                    int32_t hour, int32_t minute, int32_t second);
 
 // Edit selection (the handle comes with kEzEditNotify)
 void EZ_GETSELVAL(int32_t editHandle, int32_t& start, int32_t& end);
@@ -167,14 +170,16 @@ constexpr int32_t kEmSetSel = 0x00B1;
 int32_t EZ_SENDMESSAGE(const std::string& form, int32_t id, int32_t message, int32_t wParam, int32_t lParam);
 
 // Rich text. Mode 1 texts are RTF, shown through the converter set with EzSetRichTextReader.
-void EZ_SETRICHTEXT(const std::string& form, int32_t id, const std::string& text, int32_t mode, int32_t flags);
+void EZ_SETRICHTEXT(const std::string& form, int32_t id, const std::string& text, int32_t mode,
+                    int32_t flags);
 void EZ_SETRICHTEXTLEN(const std::string& form, int32_t id, int32_t maximum);
 
 // --- Menus ---------------------------------------------------------------------------------------
 // Menus are known by handles. Item properties: "" enabled, "D" disabled; the caption "-" is a separator.
 int32_t EZ_DEFMAINMENU(int32_t firstId, const std::string& caption, const std::string& props); // next EZ_FORM
 int32_t EZ_DEFSUBMENU(int32_t firstId, const std::string& caption, const std::string& props);
-void EZ_ADDMENUITEM(int32_t menu, int32_t id, int32_t reserved, const std::string& caption, const std::string& props);
+void EZ_ADDMENUITEM(int32_t menu, int32_t id, int32_t reserved, const std::string& caption,
+                    const std::string& props);
 void EZ_SETSUBMENU(int32_t menu, int32_t itemId, int32_t subMenu);
 void EZ_SAVEMENU(const std::string& form, int32_t number, int32_t menu);
 int32_t EZ_GETMENU(const std::string& form, int32_t number); // 0: the menu bar
@@ -183,7 +188,8 @@ void EZ_SETMENUITEM(int32_t menu, int32_t id, const std::string& caption, const 
 // --- Toolbar and status bar ----------------------------------------------------------------------
 void EZ_ENABLETB(const std::string& form, int32_t toolbar, int32_t button);
 void EZ_DISABLETB(const std::string& form, int32_t toolbar, int32_t button);
-void EZ_SETSBPARTS(const std::string& form, int32_t id, int32_t count, const std::string& percents); // "80|20"
+void EZ_SETSBPARTS(const std::string& form, int32_t id, int32_t count,
+                   const std::string& percents); // "80|20"
 void EZ_SETSBTEXT(const std::string& form, int32_t id, int32_t part, const std::string& text,
                   const std::string& props); // a leading tab centres the text
 
@@ -196,7 +202,9 @@ void EZ_FREEIMAGE(const std::string& picture);
 void EZ_GETPICTURESIZE(const std::string& picture, int32_t& width, int32_t& height);
 void EZ_DEFIMAGEFOLDER(const std::string& folder);
 void EZ_DEFIMAGELIST(int32_t list, int32_t imageSize, int32_t count);
-constexpr int32_t EzRgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+constexpr int32_t EzRgb(int r, int g, int b) {
+    return r | (g << 8) | (b << 16);
+}
 void EZ_ADDPICTTOIMGLIST(int32_t list, const std::string& picture, int32_t transparentRgb);
 
 // --- Owner-drawn buttons (inside kEzOwnerDraw, with the event's value) ----------------------------

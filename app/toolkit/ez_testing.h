@@ -40,7 +40,7 @@ bool MenuEnabled(const std::string& form, int32_t itemId);
 void ClickToolbar(const std::string& form, int32_t buttonId);
 bool ToolbarEnabled(const std::string& form, int32_t buttonId);
 std::string Tooltip(const std::string& form, int32_t id); // "" when none is shown
-void CloseBox(const std::string& form);                    // the window's close box
+void CloseBox(const std::string& form);                   // the window's close box
 void PressShortcut(const std::string& form, const QKeySequence& keys);
 
 } // namespace eztest

@@ -16,8 +16,9 @@ void installSubstitutes() {
     static bool done = false;
     if (done) return;
     done = true;
-    QFont::insertSubstitutions(QStringLiteral("Segoe UI"), {QStringLiteral("Liberation Sans"), QStringLiteral("Open Sans"),
-                                                             QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Segoe UI"),
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
 }
 
@@ -61,13 +62,15 @@ std::optional<QColor> paletteColour(int32_t index) {
     if (index < 0) return std::nullopt;
     auto it = state().colours.find(index);
     if (it != state().colours.end()) return it->second;
-    if (index < static_cast<int32_t>(kPalette.size())) return QColor::fromRgb(kPalette[static_cast<size_t>(index)]);
+    if (index < static_cast<int32_t>(kPalette.size()))
+        return QColor::fromRgb(kPalette[static_cast<size_t>(index)]);
     return std::nullopt;
 }
 
 void applyColours(QWidget* widget, Kind kind, int32_t text, int32_t background) {
     QPalette palette = widget->parentWidget() ? widget->parentWidget()->palette() : QApplication::palette();
-    const bool isEdit = kind == Kind::Text || kind == Kind::Combo || kind == Kind::Date || kind == Kind::RichText;
+    const bool isEdit =
+        kind == Kind::Text || kind == Kind::Combo || kind == Kind::Date || kind == Kind::RichText;
     if (auto colour = paletteColour(text)) {
         palette.setColor(QPalette::WindowText, *colour);
         palette.setColor(QPalette::Text, *colour);
@@ -104,7 +107,8 @@ void EZ_COLOR(int32_t text, int32_t background) {
 void EZ_DEFSYSTEMCOLOR(int32_t index, int32_t systemColour) {
     // 15 is the face colour of buttons and dialogs; anything else falls back to the window colour.
     const QPalette palette = QApplication::palette();
-    ez::state().colours[index] = systemColour == 15 ? palette.color(QPalette::Button) : palette.color(QPalette::Window);
+    ez::state().colours[index] =
+        systemColour == 15 ? palette.color(QPalette::Button) : palette.color(QPalette::Window);
 }
 
 void EZ_SETCOLOR(const std::string& form, int32_t id, int32_t text, int32_t background) {

@@ -122,8 +122,8 @@ void runModalScripts(const std::string& form) {
 
 using namespace ez;
 
-void EZ_FORM(const std::string& name, const std::string& parent, const std::string& caption, float col, float row,
-             float width, float height, const std::string& props) {
+void EZ_FORM(const std::string& name, const std::string& parent, const std::string& caption, float col,
+             float row, float width, float height, const std::string& props) {
     State& s = state();
     if (Form* existing = findForm(name)) {
         if (existing->window) bringToFront(existing->window);
@@ -205,7 +205,8 @@ void EZ_CENTERFORM(const std::string& over, const std::string& form, int32_t /*m
     if (Form* f = findForm(form)) centre(*f, parentWindow(over));
 }
 
-void EZ_RESIZEFORM(const std::string& form, float col, float row, float width, float height, int32_t /*mode*/) {
+void EZ_RESIZEFORM(const std::string& form, float col, float row, float width, float height,
+                   int32_t /*mode*/) {
     Form* f = findForm(form);
     if (!f || !f->window) return;
     f->client->setFixedSize(toPixelsX(width), toPixelsY(height));
@@ -266,14 +267,16 @@ void EZ_DEFACCEL(const std::string& form, const std::string& keysAndIds) {
         const QStringList parts = pair.split(QLatin1Char(','));
         if (parts.size() != 2) continue;
         const int32_t id = parts[1].trimmed().toInt();
-        auto* shortcut = new QShortcut(QKeySequence(parts[0].trimmed()), f->window, nullptr, nullptr,
-                                       Qt::WindowShortcut);
+        auto* shortcut =
+            new QShortcut(QKeySequence(parts[0].trimmed()), f->window, nullptr, nullptr, Qt::WindowShortcut);
         const std::string name = form;
         QObject::connect(shortcut, &QShortcut::activated, [name, id] { fireEvent(name, id, kEzClick); });
     }
 }
 
-void EZ_SETLAYER(int32_t layer) { state().next.layer = layer; }
+void EZ_SETLAYER(int32_t layer) {
+    state().next.layer = layer;
+}
 
 void EZ_DISPLAYLAYER(const std::string& form, int32_t layer, int32_t /*flags*/) {
     Form* f = findForm(form);
@@ -282,14 +285,16 @@ void EZ_DISPLAYLAYER(const std::string& form, int32_t layer, int32_t /*flags*/) 
         if (control.widget && control.layer != 0) control.widget->setVisible(control.layer == layer);
 }
 
-int32_t EZ_GUIRUN(int32_t /*instance*/, int32_t /*previous*/, const std::string& /*commandLine*/, int32_t /*show*/,
-                  EzStartCallback start, EzEventCallback events, EzDesignCallback design, int32_t /*reserved*/) {
+int32_t EZ_GUIRUN(int32_t /*instance*/, int32_t /*previous*/, const std::string& /*commandLine*/,
+                  int32_t /*show*/, EzStartCallback start, EzEventCallback events, EzDesignCallback design,
+                  int32_t /*reserved*/) {
     State& s = state();
     s.events = std::move(events);
     s.design = std::move(design);
     if (start) start(0);
     bool anyTopLevel = false;
-    for (const auto& [name, f] : s.forms) anyTopLevel = anyTopLevel || f->parent.empty();
+    for (const auto& [name, f] : s.forms)
+        anyTopLevel = anyTopLevel || f->parent.empty();
     if (!anyTopLevel) return 0;
     QEventLoop loop;
     s.mainLoop = &loop;
@@ -298,7 +303,9 @@ int32_t EZ_GUIRUN(int32_t /*instance*/, int32_t /*previous*/, const std::string&
     return code;
 }
 
-void EZ_DOEVENTS(int32_t /*mode*/) { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void EZ_DOEVENTS(int32_t /*mode*/) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void EZ_POSTEVENT(const std::string& form, int32_t id, int32_t value) {
     QTimer::singleShot(0, [form, id, value] {
@@ -316,17 +323,23 @@ std::string EZ_APPPATH() {
 
 void EZ_ALLOWCOMMANDEVENTS(int32_t) {}
 void EZ_ALLOWNOTIFYEVENTS(int32_t) {}
-void EZ_ALLOWKEYEVENTS(int32_t on) { state().keyEvents = on != 0; }
+void EZ_ALLOWKEYEVENTS(int32_t on) {
+    state().keyEvents = on != 0;
+}
 void EZ_ALLOWMOUSEMOVEEVENTS(int32_t) {}
 void EZ_ALLOWCURSOREVENTS(int32_t) {}
-void EZ_ALLOWLOADINGEVENT(int32_t mode) { state().next.creationEvent = mode == 2; }
+void EZ_ALLOWLOADINGEVENT(int32_t mode) {
+    state().next.creationEvent = mode == 2;
+}
 
 void EZ_SETLOADSTR(const std::string& kind, const std::string& value) {
     if (kind == "I") state().next.loadImages = value;
     if (kind == "T") state().next.loadText = value;
 }
 
-void EzBeep() { QApplication::beep(); }
+void EzBeep() {
+    QApplication::beep();
+}
 
 void EzRestoreWindowTitled(const std::string& title) {
     for (const auto& [name, form] : state().forms) {

@@ -11,7 +11,9 @@
 namespace ez {
 namespace {
 
-std::string withoutOptions(const std::string& name) { return name.substr(0, name.find('{')); }
+std::string withoutOptions(const std::string& name) {
+    return name.substr(0, name.find('{'));
+}
 
 QString resourcePath(const std::string& name) {
     for (const char* ext : {".png", ".svg"}) {
@@ -31,7 +33,9 @@ QPixmap loadPixmap(const std::string& nameWithOptions) {
     return QPixmap(path);
 }
 
-std::string newReference(const char* prefix) { return prefix + std::to_string(state().nextPicture++); }
+std::string newReference(const char* prefix) {
+    return prefix + std::to_string(state().nextPicture++);
+}
 
 } // namespace
 } // namespace ez
@@ -49,8 +53,10 @@ std::string EZ_LOADPICTURE(const std::string& name) {
 std::string EZ_LOADICON(const std::string& name) {
     const std::string bare = withoutOptions(name);
     QIcon icon;
-    if (!bare.empty() && bare[0] == '$') icon = QIcon(resourcePath(bare.substr(1)));
-    else icon = QIcon(loadPixmap(bare));
+    if (!bare.empty() && bare[0] == '$')
+        icon = QIcon(resourcePath(bare.substr(1)));
+    else
+        icon = QIcon(loadPixmap(bare));
     if (icon.isNull()) return {};
     const std::string ref = newReference("#ICO");
     state().icons[ref] = icon;
@@ -68,7 +74,9 @@ void EZ_GETPICTURESIZE(const std::string& picture, int32_t& width, int32_t& heig
     height = it == state().pictures.end() ? 0 : it->second.height();
 }
 
-void EZ_DEFIMAGEFOLDER(const std::string& folder) { state().imageFolder = folder; }
+void EZ_DEFIMAGEFOLDER(const std::string& folder) {
+    state().imageFolder = folder;
+}
 
 void EZ_DEFIMAGELIST(int32_t list, int32_t imageSize, int32_t /*count*/) {
     state().imageLists[list].clear();
@@ -87,5 +95,6 @@ void EZ_ADDPICTTOIMGLIST(int32_t list, const std::string& picture, int32_t trans
             if ((line[x] & 0x00FFFFFF) == (key & 0x00FFFFFF)) line[x] = qRgba(0, 0, 0, 0);
     }
     for (int x = 0; x + size <= strip.width(); x += size)
-        state().imageLists[list].push_back(QPixmap::fromImage(strip.copy(x, 0, size, std::min(size, strip.height()))));
+        state().imageLists[list].push_back(
+            QPixmap::fromImage(strip.copy(x, 0, size, std::min(size, strip.height()))));
 }

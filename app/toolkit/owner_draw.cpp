@@ -90,15 +90,19 @@ void OwnerDrawButton::paintEvent(QPaintEvent* event) {
 
 } // namespace ez
 
-void EZ_DRAWCOLORBUTTON(const std::string&, int32_t, int32_t drawHandle, int32_t face, int32_t text, int32_t font) {
+void EZ_DRAWCOLORBUTTON(const std::string&, int32_t, int32_t drawHandle, int32_t face, int32_t text,
+                        int32_t font) {
     ez::drawButton(drawHandle, face, text, font, ez::Look::Colour);
 }
-void EZ_DRAW3DBUTTON(const std::string&, int32_t, int32_t drawHandle, int32_t face, int32_t text, int32_t font) {
+void EZ_DRAW3DBUTTON(const std::string&, int32_t, int32_t drawHandle, int32_t face, int32_t text,
+                     int32_t font) {
     ez::drawButton(drawHandle, face, text, font, ez::Look::Raised);
 }
-void EZ_DRAW3DBUTTONRR(const std::string&, int32_t, int32_t drawHandle, int32_t face, int32_t text, int32_t font) {
+void EZ_DRAW3DBUTTONRR(const std::string&, int32_t, int32_t drawHandle, int32_t face, int32_t text,
+                       int32_t font) {
     ez::drawButton(drawHandle, face, text, font, ez::Look::Rounded);
 }
-void EZ_DRAW3DBUTTONE(const std::string&, int32_t, int32_t drawHandle, int32_t face, int32_t text, int32_t font) {
+void EZ_DRAW3DBUTTONE(const std::string&, int32_t, int32_t drawHandle, int32_t face, int32_t text,
+                      int32_t font) {
     ez::drawButton(drawHandle, face, text, font, ez::Look::Etched);
 }

@@ -1,6 +1,6 @@
 // The toolkit's state, the event raising and the text crossing to Qt.
-#include "app/text/cp1252.h"
 #include "app/toolkit/internal/state.h"
+#include "app/text/cp1252.h"
 
 #include <QAction>
 
@@ -54,10 +54,16 @@ int32_t fireEvent(const std::string& form, int32_t id, int32_t message, int32_t&
     return cancel;
 }
 
-QString toQt(const std::string& text) { return FromCp1252(text); }
-std::string fromQt(const QString& text) { return ToCp1252(text); }
+QString toQt(const std::string& text) {
+    return FromCp1252(text);
+}
+std::string fromQt(const QString& text) {
+    return ToCp1252(text);
+}
 
-Form* designForm() { return findForm(state().designing); }
+Form* designForm() {
+    return findForm(state().designing);
+}
 
 } // namespace ez
 

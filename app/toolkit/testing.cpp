@@ -56,8 +56,10 @@ void Install(EzEventCallback events, EzDesignCallback design) {
 void Reset() {
     ez::State& s = ez::state();
     std::vector<std::string> names;
-    for (const auto& [name, form] : s.forms) names.push_back(name);
-    for (auto it = names.rbegin(); it != names.rend(); ++it) ez::destroyForm(*it);
+    for (const auto& [name, form] : s.forms)
+        names.push_back(name);
+    for (auto it = names.rbegin(); it != names.rend(); ++it)
+        ez::destroyForm(*it);
     Settle();
     s.events = nullptr;
     s.design = nullptr;
@@ -72,8 +74,12 @@ QWidget* Window(const std::string& form) {
     return f ? f->window.data() : nullptr;
 }
 
-QWidget* Widget(const std::string& form, int32_t id) { return ez::controlWidget(form, id); }
-bool FormExists(const std::string& form) { return ez::findForm(form) != nullptr; }
+QWidget* Widget(const std::string& form, int32_t id) {
+    return ez::controlWidget(form, id);
+}
+bool FormExists(const std::string& form) {
+    return ez::findForm(form) != nullptr;
+}
 
 void Settle() {
     for (int i = 0; i < 5; ++i) {

@@ -12,15 +12,27 @@ constexpr double kPixelsPerColumn = 8.0;
 constexpr double kPixelsPerRow = 16.0;
 } // namespace
 
-int toPixelsX(float columns) { return static_cast<int>(std::lround(columns * kPixelsPerColumn)); }
-int toPixelsY(float rows) { return static_cast<int>(std::lround(rows * kPixelsPerRow)); }
-float toColumns(int pixels) { return static_cast<float>(pixels / kPixelsPerColumn); }
-float toRows(int pixels) { return static_cast<float>(pixels / kPixelsPerRow); }
+int toPixelsX(float columns) {
+    return static_cast<int>(std::lround(columns * kPixelsPerColumn));
+}
+int toPixelsY(float rows) {
+    return static_cast<int>(std::lround(rows * kPixelsPerRow));
+}
+float toColumns(int pixels) {
+    return static_cast<float>(pixels / kPixelsPerColumn);
+}
+float toRows(int pixels) {
+    return static_cast<float>(pixels / kPixelsPerRow);
+}
 
 } // namespace ez
 
-float EZ_CX(int32_t pixels) { return ez::toColumns(pixels); }
-float EZ_CY(int32_t pixels) { return ez::toRows(pixels); }
+float EZ_CX(int32_t pixels) {
+    return ez::toColumns(pixels);
+}
+float EZ_CY(int32_t pixels) {
+    return ez::toRows(pixels);
+}
 float EZ_SCALETOCHARSIZE(int32_t pixels, const std::string& axis) {
     return axis == "PY" ? ez::toRows(pixels) : ez::toColumns(pixels);
 }

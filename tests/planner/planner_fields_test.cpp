@@ -14,7 +14,7 @@ class PlannerFields : public PlannerFixture {};
 TEST_F(PlannerFields, MoneyFieldsShowWholeUnitsOrNothing) {
     open();
     const std::pair<const char*, const char*> cases[] = {
-        {"12000", "$12,000"}, {"0", ""}, {"-50", ""}, {"abc", ""}, {"1234.50", "$1,234"},
+        {"12000", "$12,000"},         {"0", ""},           {"-50", ""}, {"abc", ""}, {"1234.50", "$1,234"},
         {"99999999999999999999", ""}, {"$2,500", "$2,500"}};
     for (const auto& [typed, shown] : cases) {
         enter(kBudget, typed);
@@ -28,13 +28,14 @@ TEST_F(PlannerFields, MoneyFollowsTheCurrency) {
     setting("Options", "Currency", "1");
     open();
     enter(kBudget, "12346");
-    EXPECT_EQ(text(kBudget), "\x80" "12.346");
+    EXPECT_EQ(text(kBudget), "\x80"
+                             "12.346");
 }
 
 TEST_F(PlannerFields, MonthFieldsShowOneDecimal) {
     open();
-    const std::pair<const char*, const char*> cases[] = {
-        {"7.25", "7.2"}, {"7.35", "7.4"}, {"", "0.0"}, {"abc", "0.0"}, {"-3", "-3.0"}, {"12", "12.0"}};
+    const std::pair<const char*, const char*> cases[] = {{"7.25", "7.2"}, {"7.35", "7.4"}, {"", "0.0"},
+                                                         {"abc", "0.0"},  {"-3", "-3.0"},  {"12", "12.0"}};
     for (const auto& [typed, shown] : cases) {
         enter(MonthField(6), typed);
         EXPECT_EQ(text(MonthField(6)), shown) << typed;
@@ -44,8 +45,10 @@ TEST_F(PlannerFields, MonthFieldsShowOneDecimal) {
 TEST_F(PlannerFields, ChoosingAProfileFillsTheMonthsAndTheTotal) {
     open();
     chooseProfile("Florists");
-    const char* florists[] = {"6.5", "9.6", "7.7", "8.5", "11.7", "8.1", "7.0", "7.0", "7.5", "7.9", "7.5", "11.0"};
-    for (int m = 1; m <= 12; ++m) EXPECT_EQ(text(MonthField(m)), florists[m - 1]) << m;
+    const char* florists[] = {"6.5", "9.6", "7.7", "8.5", "11.7", "8.1",
+                              "7.0", "7.0", "7.5", "7.9", "7.5",  "11.0"};
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_EQ(text(MonthField(m)), florists[m - 1]) << m;
     EXPECT_EQ(text(kTotal), "100.0");
     EXPECT_EQ(Plan().ProfileIndex, EZ_FINDNEXT(kForm, kProfile, "Florists", 0));
 }
@@ -53,9 +56,11 @@ TEST_F(PlannerFields, ChoosingAProfileFillsTheMonthsAndTheTotal) {
 TEST_F(PlannerFields, AProfileOffBy01LeavesEditAndClearButNotPrint) {
     // A profile whose months total 99.9: the profile's index decides Edit and Clear last.
     std::string file = "\"None\"\r\n";
-    for (int i = 0; i < 12; ++i) file += "0\r\n";
+    for (int i = 0; i < 12; ++i)
+        file += "0\r\n";
     file += "\"Almost\"\r\n";
-    for (int i = 0; i < 11; ++i) file += "8.3\r\n";
+    for (int i = 0; i < 11; ++i)
+        file += "8.3\r\n";
     file += "8.6\r\n";
     data.write("Categories.dat", file);
     open();
@@ -143,8 +148,9 @@ TEST_F(PlannerFields, RightClickRestoresTheStoredDefaults) {
 
 TEST_F(PlannerFields, EnterMovesOnAndEscapeIsSwallowedInEveryField) {
     open();
-    const int32_t fields[] = {kClient, kStation, kSalesrep, kDate, kStartMonth, kYear, kBudget, kRate, kProfile,
-                              MonthField(1), MonthField(7), MonthField(12), kBase, kOpportunity};
+    const int32_t fields[] = {kClient,       kStation,       kSalesrep, kDate,       kStartMonth,
+                              kYear,         kBudget,        kRate,     kProfile,    MonthField(1),
+                              MonthField(7), MonthField(12), kBase,     kOpportunity};
     for (int32_t id : fields) {
         eztest::Focus(kForm, id);
         ASSERT_EQ(EZ_GETFOCUSID(), id);
@@ -176,7 +182,8 @@ TEST_F(PlannerFields, SelectionOptionsKeepOrCollapseTheSelection) {
     EXPECT_EQ(station->cursorPosition(), 4);
     // SelMonths is off: a month entered by Tab keeps its whole text selected.
     eztest::Focus(kForm, MonthField(2), Qt::TabFocusReason);
-    EXPECT_EQ(qobject_cast<QLineEdit*>(eztest::Widget(kForm, MonthField(2)))->selectedText(), QStringLiteral("9.6"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(eztest::Widget(kForm, MonthField(2)))->selectedText(),
+              QStringLiteral("9.6"));
 }
 
 } // namespace

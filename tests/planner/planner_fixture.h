@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 
 class PlannerFixture : public ::testing::Test {
-protected:
+  protected:
     TempFolder data;
 
     void SetUp() override {
@@ -53,13 +53,16 @@ protected:
         eztest::Tab();
     }
     static bool printEnabled() {
-        return eztest::MenuEnabled(qm::kForm, qm::kMenuPrint) && eztest::ToolbarEnabled(qm::kForm, qm::kPrintButton);
+        return eztest::MenuEnabled(qm::kForm, qm::kMenuPrint) &&
+               eztest::ToolbarEnabled(qm::kForm, qm::kPrintButton);
     }
     static bool editEnabled() {
-        return eztest::MenuEnabled(qm::kForm, qm::kMenuEdit) && eztest::ToolbarEnabled(qm::kForm, qm::kEditButton);
+        return eztest::MenuEnabled(qm::kForm, qm::kMenuEdit) &&
+               eztest::ToolbarEnabled(qm::kForm, qm::kEditButton);
     }
     static bool clearEnabled() {
-        return eztest::MenuEnabled(qm::kForm, qm::kMenuClear) && eztest::ToolbarEnabled(qm::kForm, qm::kClearButton);
+        return eztest::MenuEnabled(qm::kForm, qm::kMenuClear) &&
+               eztest::ToolbarEnabled(qm::kForm, qm::kClearButton);
     }
     static void chooseProfile(const std::string& name) {
         const int32_t index = EZ_FINDNEXT(qm::kForm, qm::kProfile, name, 0);

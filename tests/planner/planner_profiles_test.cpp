@@ -15,7 +15,7 @@ namespace {
 constexpr int32_t kYesButton = 11, kNoButton = 12, kOkButton = 11;
 
 class PlannerProfiles : public PlannerFixture {
-protected:
+  protected:
     std::vector<std::string> titles; // of the message dialogs shown, in order
 
     // Answers the next message dialog with a button, remembering its title.
@@ -29,7 +29,8 @@ protected:
     void addCustomProfile() {
         std::string file = data.read("Categories.dat");
         file += "\"Zoo Shops\"\r\n";
-        for (int i = 0; i < 12; ++i) file += "8.3\r\n";
+        for (int i = 0; i < 12; ++i)
+            file += "8.3\r\n";
         data.write("Categories.dat", file);
     }
 };
@@ -78,7 +79,8 @@ TEST_F(PlannerProfiles, ARebuildThatCannotBeSavedTellsTheUserAndKeepsTheProfiles
     answer(kYesButton);
     answer(kOkButton);
     eztest::ClickMenu(kForm, kMenuRebuild);
-    EXPECT_EQ(titles, (std::vector<std::string>{"Rebuild All Business Profiles", "Business Profiles Not Saved"}));
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{"Rebuild All Business Profiles", "Business Profiles Not Saved"}));
     EXPECT_GE(EZ_FINDNEXT(kForm, kProfile, "Zoo Shops", 0), 0);
     EXPECT_GE(FindProfileIgnoringCase(Profiles(), "Zoo Shops"), 0);
 }

@@ -25,7 +25,8 @@ TEST_F(PlannerWindow, FirstRunShowsTheDefaults) {
     EXPECT_EQ(slider->value(), 65);
     EXPECT_EQ(EZ_GETATTR(kForm, kProfile, "ISel"), 0);
     EXPECT_EQ(text(kProfile), "None");
-    for (int m = 1; m <= 12; ++m) EXPECT_EQ(text(MonthField(m)), "0.0") << m;
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_EQ(text(MonthField(m)), "0.0") << m;
     EXPECT_EQ(text(kTotal), "0.0");
     EXPECT_FALSE(eztest::MenuEnabled(kForm, kMenuPrint));
     EXPECT_FALSE(editEnabled());
@@ -36,12 +37,23 @@ TEST_F(PlannerWindow, FirstRunShowsTheDefaults) {
 
 TEST_F(PlannerWindow, ControlsCarryTheirAccessibleNames) {
     open();
-    const std::pair<int32_t, const char*> names[] = {
-        {kClient, "Name"},     {kStation, "Station"}, {kSalesrep, "Salesrep"},     {kDate, "Date"},
-        {kStartMonth, "Start Month"}, {kYear, "Year"}, {kBudget, "Budget"},        {kRate, "Avg Rate"},
-        {MonthField(1), "Jan"}, {MonthField(12), "Dec"}, {kBase, "Base"},          {kEvents, "Events"},
-        {kOpportunity, "Opportunity"}, {kProfile, "Business Profile"}, {kSlider, "Base/Events split"},
-        {kPrintButton, "Print"}, {kExitButton, "Exit"}};
+    const std::pair<int32_t, const char*> names[] = {{kClient, "Name"},
+                                                     {kStation, "Station"},
+                                                     {kSalesrep, "Salesrep"},
+                                                     {kDate, "Date"},
+                                                     {kStartMonth, "Start Month"},
+                                                     {kYear, "Year"},
+                                                     {kBudget, "Budget"},
+                                                     {kRate, "Avg Rate"},
+                                                     {MonthField(1), "Jan"},
+                                                     {MonthField(12), "Dec"},
+                                                     {kBase, "Base"},
+                                                     {kEvents, "Events"},
+                                                     {kOpportunity, "Opportunity"},
+                                                     {kProfile, "Business Profile"},
+                                                     {kSlider, "Base/Events split"},
+                                                     {kPrintButton, "Print"},
+                                                     {kExitButton, "Exit"}};
     for (const auto& [id, name] : names)
         EXPECT_EQ(eztest::Widget(kForm, id)->accessibleName().toStdString(), name) << id;
 }
@@ -94,14 +106,15 @@ TEST_F(PlannerWindow, ChoosingNoneDisablesTheProfileCommands) {
     EXPECT_FALSE(printEnabled());
     EXPECT_FALSE(editEnabled());
     EXPECT_FALSE(clearEnabled());
-    for (int m = 1; m <= 12; ++m) EXPECT_EQ(text(MonthField(m)), "0.0");
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_EQ(text(MonthField(m)), "0.0");
 }
 
 TEST_F(PlannerWindow, HelpTopicFollowsThePartInUse) {
     open();
-    const std::pair<int32_t, int32_t> topics[] = {{kClient, 10}, {kBudget, 10}, {kStartMonth, 10},
+    const std::pair<int32_t, int32_t> topics[] = {{kClient, 10},       {kBudget, 10},  {kStartMonth, 10},
                                                   {MonthField(4), 20}, {kProfile, 20}, {kBase, 35},
-                                                  {kOpportunity, 35}, {kSlider, 35}};
+                                                  {kOpportunity, 35},  {kSlider, 35}};
     for (const auto& [id, topic] : topics) {
         eztest::Focus(kForm, id);
         EXPECT_EQ(PlannerShell().helpContext, topic) << id;

@@ -4,7 +4,7 @@
 #include <string>
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -18,6 +18,6 @@ public:
     // Reads a file's bytes; empty when it does not exist.
     std::string read(const std::string& name) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };

@@ -26,7 +26,7 @@ std::ostream& operator<<(std::ostream& out, const Event& e) {
 constexpr int32_t kFirst = 225, kSecond = 230, kLabel = 100, kButton = 300, kCombo = 245, kSlider = 335;
 
 class ToolkitTest : public ::testing::Test {
-protected:
+  protected:
     std::vector<Event> events;
     // Lets a test answer events: it may change value and cancel.
     std::function<void(const std::string&, int32_t, int32_t, int32_t&, int32_t&)> handler;
@@ -67,7 +67,8 @@ protected:
     }
     std::vector<int32_t> messagesOf(int32_t id) const {
         std::vector<int32_t> out;
-        for (const Event& e : eventsOf(id)) out.push_back(e.message);
+        for (const Event& e : eventsOf(id))
+            out.push_back(e.message);
         return out;
     }
 };
@@ -92,7 +93,8 @@ TEST_F(ToolkitTest, TypingAndTabbingRaiseFocusChangeAndLostFocusInOrder) {
     for (int32_t m : messagesOf(kFirst))
         if (m != kEzKey) first.push_back(m);
     // help context, got focus, edit notification, one change per character
-    EXPECT_EQ(first, (std::vector<int32_t>{kEzHelpContext, kEzGotFocus, kEzEditNotify, kEzChange, kEzChange}));
+    EXPECT_EQ(first,
+              (std::vector<int32_t>{kEzHelpContext, kEzGotFocus, kEzEditNotify, kEzChange, kEzChange}));
     EXPECT_EQ(EZ_GETTEXT("T1", kFirst), "ab");
 
     events.clear();
@@ -170,7 +172,8 @@ TEST_F(ToolkitTest, ChoosingAnItemAndMovingTheSliderReportPositions) {
     EXPECT_TRUE(eventsOf(kSlider).empty());
     eztest::MoveSlider("T1", kSlider, 70);
     // A move reports its position twice (the move and its end).
-    EXPECT_EQ(eventsOf(kSlider), (std::vector<Event>{{"T1", kSlider, kEzChange, 70}, {"T1", kSlider, kEzChange, 70}}));
+    EXPECT_EQ(eventsOf(kSlider),
+              (std::vector<Event>{{"T1", kSlider, kEzChange, 70}, {"T1", kSlider, kEzChange, 70}}));
 }
 
 TEST_F(ToolkitTest, RightClickCanBeConsumedAndTooltipsAreAnsweredPerRequest) {
@@ -207,7 +210,8 @@ TEST_F(ToolkitTest, EditNotificationGivesAHandleForTheSelection) {
     EXPECT_EQ(edit->selectedText(), QStringLiteral("or"));
     // Only subclassed fields send the notification.
     eztest::Focus("T1", kSecond);
-    for (const Event& e : eventsOf(kSecond)) EXPECT_NE(e.message, kEzEditNotify);
+    for (const Event& e : eventsOf(kSecond))
+        EXPECT_NE(e.message, kEzEditNotify);
 }
 
 TEST_F(ToolkitTest, PostedEventArrivesLater) {

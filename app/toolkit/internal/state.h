@@ -29,8 +29,23 @@ namespace ez {
 
 class FormWindow;
 
-enum class Kind { Label, Text, Button, OwnerDrawButton, CheckBox, Radio, Frame, Combo, Date, Slider,
-                  Progress, Picture, RichText, Toolbar, StatusBar };
+enum class Kind {
+    Label,
+    Text,
+    Button,
+    OwnerDrawButton,
+    CheckBox,
+    Radio,
+    Frame,
+    Combo,
+    Date,
+    Slider,
+    Progress,
+    Picture,
+    RichText,
+    Toolbar,
+    StatusBar
+};
 
 struct Control {
     int32_t id = 0;
@@ -40,8 +55,8 @@ struct Control {
     bool subclassed = false;
     bool tooltips = false;
     int32_t layer = 0;
-    int32_t editHandle = 0;     // text fields: the handle passed with kEzEditNotify
-    int32_t richTextLimit = 0;  // rich text: maximum length, 0 = none
+    int32_t editHandle = 0;        // text fields: the handle passed with kEzEditNotify
+    int32_t richTextLimit = 0;     // rich text: maximum length, 0 = none
     std::vector<QAction*> buttons; // toolbar: the buttons, id = toolbar id + 1 + index
     std::vector<QLabel*> parts;    // status bar: the parts
 };
@@ -89,10 +104,10 @@ struct Pending {
     bool autosize = false;
     int32_t subclass = 0;
     int32_t layer = 0;
-    bool creationEvent = false;        // EZ_ALLOWLOADINGEVENT(2): one-shot
+    bool creationEvent = false;            // EZ_ALLOWLOADINGEVENT(2): one-shot
     std::optional<std::string> loadImages; // EZ_SETLOADSTR("I", ...)
     std::optional<std::string> loadText;   // EZ_SETLOADSTR("T", ...)
-    int32_t mainMenu = 0;              // EZ_DEFMAINMENU for the next form
+    int32_t mainMenu = 0;                  // EZ_DEFMAINMENU for the next form
 };
 
 struct DrawContext {
@@ -105,11 +120,11 @@ struct State {
     EzEventCallback events;
     EzDesignCallback design;
     std::map<std::string, std::unique_ptr<Form>> forms;
-    std::string designing; // the form whose design callback runs
+    std::string designing;               // the form whose design callback runs
     std::vector<std::string> eventForms; // stack of forms whose events are being handled
     Pending next;
     std::map<int32_t, QFont> fonts;
-    std::map<int32_t, QColor> colours; // palette entries defined by the program
+    std::map<int32_t, QColor> colours;        // palette entries defined by the program
     std::vector<std::unique_ptr<Menu>> menus; // handle = index + 1
     std::map<std::string, QPixmap> pictures;
     std::map<std::string, QIcon> icons;
@@ -167,6 +182,5 @@ void runModalScripts(const std::string& form);
 // Menus
 Menu* menuByHandle(int32_t handle);
 void attachMenuBar(Form& form, int32_t handle);
-
 
 } // namespace ez
