@@ -1,6 +1,7 @@
 // The editor's form and its design table.
 #include "app/shell/commands.h"
 #include "app/shell/forms.h"
+#include "app/toolkit/design_table.h"
 #include "app/toolkit/ez.h"
 #include "plan/profile_editor.h"
 
@@ -8,7 +9,7 @@ using namespace editor;
 
 namespace {
 
-enum class Kind { Label, Radio, Text, Button };
+using Kind = EzControlKind;
 
 struct ControlDesign {
     int32_t id;
@@ -47,20 +48,7 @@ void CreateControl(const ControlDesign& c) {
     EZ_USEFONT(c.font);
     if (c.kind == Kind::Radio || c.kind == Kind::Button) EZ_USEAUTOSIZE("CT");
     EZ_SUBCLASS(c.subclassed ? 2 : 0);
-    switch (c.kind) {
-    case Kind::Label:
-        EZ_LABEL(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
-        break;
-    case Kind::Radio:
-        EZ_RADIO(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
-        break;
-    case Kind::Text:
-        EZ_TEXT(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
-        break;
-    case Kind::Button:
-        EZ_BUTTON(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
-        break;
-    }
+    EzCreateControl(c);
     EZ_SUBCLASS(0);
     if (c.accessibleName[0] != '\0') EzSetAccessibleName(kProfileEditorForm, c.id, c.accessibleName);
 }

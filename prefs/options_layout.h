@@ -1,6 +1,7 @@
 #pragma once
 // The options dialog "PO" as data: its control ids, its controls in creation (and Tab) order, and
 // which check box shows which switch of the options word.
+#include "app/toolkit/design_table.h"
 #include "prefs/options.h"
 
 #include <cstdint>
@@ -20,7 +21,7 @@ constexpr int32_t kSave = 165, kCancel = 170, kHelp = 175;
 constexpr int32_t kHelpCommand = 911; // F1
 constexpr int32_t kHelpTopic = 60;
 
-enum class Kind { CheckBox, Radio, Text, Button, Label, Frame };
+using Kind = EzControlKind;
 
 struct ControlDesign {
     int32_t id;

@@ -1,13 +1,14 @@
 // The About dialog's form and its controls, kept as one table.
 #include "app/about/about.h"
 #include "app/about/about_ids.h"
+#include "app/toolkit/design_table.h"
 #include "app/toolkit/ez.h"
 
 #include <array>
 
 namespace {
 
-enum class Kind { Label, RichText, Button, Frame };
+using Kind = EzControlKind;
 
 constexpr int32_t kTitleFont = -1; // "Segoe UI" 12 point bold, set for its one control
 constexpr int32_t kBoldFont = 7;
@@ -55,20 +56,7 @@ void createControl(const ControlSpec& c) {
         EZ_USEFONT(c.font);
     if (c.autosize) EZ_USEAUTOSIZE("CT");
     if (c.creationEvent) EZ_ALLOWLOADINGEVENT(2);
-    switch (c.kind) {
-    case Kind::Label:
-        EZ_LABEL(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
-        break;
-    case Kind::RichText:
-        EZ_RICHTEXT1(c.id, c.col, c.row, c.width, c.height, c.props);
-        break;
-    case Kind::Button:
-        EZ_BUTTON(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
-        break;
-    case Kind::Frame:
-        EZ_FRAME(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
-        break;
-    }
+    EzCreateControl(c);
 }
 
 } // namespace

@@ -52,27 +52,8 @@ void DesignControl(const ControlDesign& c) {
         EZ_USEFONT(6);
     if (c.autosize) EZ_USEAUTOSIZE("CT");
     EZ_SUBCLASS(c.subclassed ? 2 : 0);
-    switch (c.kind) {
-    case ControlKind::Label:
-        EZ_LABEL(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
-        break;
-    case ControlKind::Text:
-        EZ_TEXT(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
-        break;
-    case ControlKind::Date:
-        EZ_DATETIME(c.id, c.col, c.row, c.width, c.height, c.text);
-        break;
-    case ControlKind::Combo:
-        EZ_COMBOBOX(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
-        EZ_SELECTITEM(kForm, c.id, 0);
-        break;
-    case ControlKind::Slider:
-        EZ_HTRACKBAR(c.id, c.col, c.row, c.width, c.height, c.props);
-        break;
-    case ControlKind::Frame:
-        EZ_FRAME(c.id, c.col, c.row, c.width, c.height, c.text, c.props);
-        break;
-    }
+    EzCreateControl(c);
+    if (c.kind == ControlKind::Combo) EZ_SELECTITEM(kForm, c.id, 0);
     EZ_SUBCLASS(0);
     if (c.tooltips) EZ_ADDTOOLTIP(kForm, c.id);
     if (c.accessibleName[0] != '\0') EzSetAccessibleName(kForm, c.id, c.accessibleName);

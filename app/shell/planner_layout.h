@@ -1,11 +1,13 @@
 #pragma once
 // The planner window's design as data: its menus and its controls in creation (and Tab) order.
+#include "app/toolkit/design_table.h"
+
 #include <cstdint>
 #include <span>
 
 namespace qm {
 
-enum class ControlKind { Label, Text, Date, Combo, Slider, Frame };
+using ControlKind = EzControlKind;
 
 struct ControlDesign {
     int32_t id;
