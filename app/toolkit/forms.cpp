@@ -60,8 +60,20 @@ void bury(std::unique_ptr<Form> form) {
 
 } // namespace
 
+namespace {
+
+// Forms have a fixed size, so none offers a maximise box: a form with a parent is a dialog with a
+// close box only; a top-level form can also be minimised.
+Qt::WindowFlags formWindowFlags(bool hasParent) {
+    const Qt::WindowFlags frame = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                  Qt::WindowCloseButtonHint;
+    return hasParent ? Qt::Dialog | frame : Qt::Window | frame | Qt::WindowMinimizeButtonHint;
+}
+
+} // namespace
+
 FormWindow::FormWindow(std::string name, QWidget* parent)
-    : QWidget(parent, parent ? Qt::Dialog : Qt::Window), name_(std::move(name)) {
+    : QWidget(parent, formWindowFlags(parent != nullptr)), name_(std::move(name)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
