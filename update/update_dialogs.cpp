@@ -49,16 +49,21 @@ std::string NetworkErrorText(int errorNumber) {
     return "Unknown error";
 }
 
-void TellCheckFailed(const VersionFetch& fetch) {
+void TellCheckFailed(const VersionFetch& fetch, std::string_view productPage) {
     const std::string text1 = NetworkErrorText(fetch.errorNumber) + " (Error " +
                               std::to_string(fetch.errorNumber) +
                               ") has occurred accessing Windows services.{f10}";
+    if (productPage.empty()) {
+        ShowNotice("Unable to Complete Update Check", text1,
+                   fetch.errorText + "|Unable to determine if a program update is available at this time.{f6}");
+        return;
+    }
     const std::string text2 = fetch.errorText +
                               "|You can visit our web site to download the latest version of " +
                               kProgramName + ".{f6}";
     const int32_t answer = ASKUSER("Unable to Complete Update Check", text1, text2, "",
                                    "*{G,f7}|&Visit Web Site|&No, Thanks, I'm Good", 1);
-    if (answer == 1) OpenWebPage(kProductPageAddress);
+    if (answer == 1) OpenWebPage(productPage);
 }
 
 void ShowDownloadNotice(const DownloadNotice& notice) {

@@ -2,8 +2,10 @@
 // The questions and notices of the update check, shown through the message dialog.
 #include "update/download_callbacks.h"
 #include "update/fetch_version_text.h"
+#include "update/update_address.h"
 
 #include <string>
+#include <string_view>
 
 // "New Version Available": true when the user chose Yes.
 bool AskToDownload(const std::string& parent, const std::string& latestVersion);
@@ -11,8 +13,9 @@ bool AskToDownload(const std::string& parent, const std::string& latestVersion);
 // "You Are Up To Date!" (a check from the menu only).
 void TellUpToDate(const std::string& parent, const std::string& currentVersion);
 
-// "Unable to Complete Update Check" after a failed fetch of the version file; offers the product page.
-void TellCheckFailed(const VersionFetch& fetch);
+// "Unable to Complete Update Check" after a failed fetch of the version file: a question that offers
+// the product page, or a plain notice when no page address is given.
+void TellCheckFailed(const VersionFetch& fetch, std::string_view productPage = kProductPageAddress);
 
 // A notice or question of the download, over its parent form or the current form.
 void ShowDownloadNotice(const DownloadNotice& notice);

@@ -221,6 +221,15 @@ TEST_F(DownloadTest, AServerThatNeverAnswersIsGivenUpAfterTheTimeLimit) {
     EXPECT_NE(recorder_.notices[0].text2.find("(Error 3)"), std::string::npos) << recorder_.notices[0].text2;
 }
 
+TEST_F(DownloadTest, AServerThatStallsInTheMiddleOfTheBodyIsGivenUpAfterTheTimeLimit) {
+    ScriptedServer server({{HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 1000"}, "MZ only part of it"), true}});
+    EXPECT_EQ(download(server.host()), kDownloadAbandoned);
+    EXPECT_FALSE(installerExists());
+    EXPECT_TRUE(folderEntries().empty()) << "no partial file is left behind";
+    ASSERT_EQ(recorder_.notices.size(), 1u);
+    EXPECT_NE(recorder_.notices[0].text2.find("(Error 3)"), std::string::npos) << recorder_.notices[0].text2;
+}
+
 TEST_F(DownloadTest, ACancelStopsAfterTheCurrentBlockWithoutANotice) {
     int blocks = 0;
     recorder_.onProgress = [&] { recorder_.abort = ++blocks >= 1; };

@@ -4,6 +4,7 @@
 
 #include "tests/update/scripted_server.h"
 #include "update/update_address.h"
+#include "update/update_dialogs.h"
 #include "update/update_run_state.h"
 #include "update/update_session.h"
 #include "update/update_windows.h"
@@ -160,6 +161,24 @@ TEST_F(CheckTest, AFailedFetchIsToldOnAManualCheckOnlyAndOffersTheProductPage) {
     ASSERT_EQ(dialogs.size(), 2U);
     ASSERT_EQ(urls.opened.size(), 1U);
     EXPECT_EQ(urls.opened[0], std::string(kProductPageAddress));
+}
+
+TEST_F(CheckTest, WithoutAProductPageAFailedFetchIsToldAsANoticeOnly) {
+    openWithoutAutomaticCheck();
+    VersionFetch fetch;
+    fetch.failed = true;
+    fetch.errorNumber = 3;
+    fetch.errorText = "Host not found";
+    answer(1);
+    TellCheckFailed(fetch, "");
+    ASSERT_EQ(dialogs.size(), 1U);
+    EXPECT_EQ(dialogs[0].title, "Unable to Complete Update Check");
+    EXPECT_EQ(dialogs[0].text1,
+              "Network connection error (Error 3) has occurred accessing Windows services.{f10}");
+    EXPECT_EQ(dialogs[0].text2,
+              "Host not found|Unable to determine if a program update is available at this time.{f6}");
+    EXPECT_EQ(dialogs[0].buttons.find("Visit Web Site"), std::string::npos) << dialogs[0].buttons;
+    EXPECT_TRUE(urls.opened.empty());
 }
 
 TEST_F(CheckTest, AnErrorStatusOfTheVersionFileIsReadAsItsText) {
