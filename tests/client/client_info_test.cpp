@@ -95,6 +95,9 @@ TEST_F(ClientInfo, ClosingAndOpeningAgainBringsThePlanBack) {
     eztest::Focus(kForm, kBudget);
     eztest::Tab();
     EXPECT_EQ(text(kBudget), "$12,000");
+    eztest::Focus(kForm, kRate);
+    eztest::Tab();
+    EXPECT_EQ(text(kRate), "$250");
 }
 
 TEST_F(ClientInfo, EuroAmountsAreStoredPlainAndComeBackWithTwoDecimals) {
