@@ -219,7 +219,8 @@ void ResetRatiosToDefault() {
 
 void RecalcProfileTotal() {
     // Ten-thousandths, each partial sum rounded half to even, so that the comparison with 100 is exact.
-    // Adding each month rounded to four decimals is the same as rounding every partial sum.
+    // Each month is read to four decimals and the months are added exactly, so the total is 100.0
+    // only when the months as shown add up to it.
     int64_t total = 0;
     for (int32_t id = 270; id <= 325; id += 5) {
         const auto month = ToScaledInteger(ReadLeadingNumber(EZ_GETTEXT(kForm, id)), 4);

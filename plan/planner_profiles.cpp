@@ -8,6 +8,8 @@
 #include "plan/planner_fields.h"
 #include "plan/profile_file.h"
 
+#include <QFileInfo>
+
 namespace {
 constexpr const char* kForm = "QM";
 constexpr int32_t kProfileList = 265;
@@ -31,6 +33,14 @@ void LoadPlannerProfiles(const std::string& dataFolder) {
     FilePath() = dataFolder + "Categories.dat";
     LoadProfiles(Profiles(), FromCp1252(FilePath()));
     FillProfileList(kForm, kProfileList);
+}
+
+void WarnIfProfilesNotKept() {
+    if (QFileInfo(FromCp1252(FilePath())).isFile()) return;
+    ShowNotice("Business Profiles Not Saved",
+               "The Business Profiles could not be written to " + FilePath() + ".{f7}",
+               "The built-in profiles are in use until the program ends. Check that the folder can be "
+               "written and that nothing else has that name, then start the program again.{f6}");
 }
 
 bool SavePlannerProfiles() {

@@ -6,6 +6,7 @@
 #include "app/shell/planner_ids.h"
 #include "app/toolkit/ez.h"
 #include "plan/planner_fields.h"
+#include "plan/planner_profiles.h"
 #include "prefs/options.h"
 
 using namespace qm;
@@ -22,6 +23,7 @@ void OpenHelp(int32_t command, int32_t topic) {
 
 // The automatic update check when the form has started; an installer downloaded ends the program.
 void OnStarted() {
+    WarnIfProfilesNotKept();
     if (UpdateCheckDue()) {
         if (RunUpdateCheck(EZ_CURRENTFORM(), VersionFileAddress(), Paths().version, 0) != 0) {
             Unload();

@@ -85,6 +85,22 @@ TEST_F(PlannerProfiles, ARebuildThatCannotBeSavedTellsTheUserAndKeepsTheProfiles
     EXPECT_GE(FindProfileIgnoringCase(Profiles(), "Zoo Shops"), 0);
 }
 
+TEST_F(PlannerProfiles, ProfilesThatCannotBeKeptAtTheFirstStartAreToldAndTheBuiltInOnesServe) {
+    // Something that is not a file stands where Categories.dat would be written.
+    std::filesystem::create_directory(data.path() / "Categories.dat");
+    answer(kOkButton);
+    open();
+    EXPECT_EQ(titles, (std::vector<std::string>{"Business Profiles Not Saved"}));
+    EXPECT_EQ(EZ_FINDNEXT(kForm, kProfile, "Women's Wear Stores", 0), 41); // the built-in table, last row
+    EXPECT_TRUE(std::filesystem::is_directory(data.path() / "Categories.dat")) << "left as it was";
+}
+
+TEST_F(PlannerProfiles, AFirstStartWritesTheBuiltInProfilesWithoutANotice) {
+    open();
+    EXPECT_TRUE(titles.empty());
+    EXPECT_TRUE(std::filesystem::is_regular_file(data.path() / "Categories.dat"));
+}
+
 TEST_F(PlannerProfiles, DatePickersAreReadAndSetAsDayNumbers) {
     SetTodayForTesting(CivilDate{2018, 10, 16});
     open();
