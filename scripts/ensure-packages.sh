@@ -12,7 +12,14 @@ done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   sudo_cmd=()
-  [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+  if [[ $(id -u) -ne 0 ]]; then
+    if ! command -v sudo >/dev/null; then
+      echo "These Debian packages are missing and installing them needs root: ${missing[*]}" >&2
+      echo "Install them as root (apt-get install ${missing[*]}), or install sudo, then run this again." >&2
+      exit 1
+    fi
+    sudo_cmd=(sudo)
+  fi
   "${sudo_cmd[@]}" apt-get update -q
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
