@@ -1,4 +1,9 @@
 // The planner window as it opens, its command states, its help topics and its placement.
+#include "app/about/about_ids.h"
+#include "app/help/help.h"
+#include "app/help/help_browser.h"
+#include "app/help/help_topics.h"
+#include "app/help/help_viewer.h"
 #include "tests/planner/planner_fixture.h"
 
 #include <QAccessible>
@@ -151,6 +156,60 @@ TEST_F(PlannerWindow, ExitClosesTheWindowAndSavesItsPlacement) {
     EXPECT_NE(GETINI(Paths().settingsFile, "QM", "LastRow", ""), "");
     // The client is not remembered with the option off.
     EXPECT_EQ(GETINI(Paths().settingsFile, "Info", "Client", "absent"), "absent");
+}
+
+// The commands that open the program's other windows, from the menu, the toolbar and F1.
+struct WindowCommand {
+    const char* name;
+    int32_t menuItem;      // 0: from the toolbar
+    int32_t toolbarButton; // 0: from the menu
+    bool f1InBudget;       // F1 pressed with the focus in Budget
+    const char* helpPage;  // the help page shown, or nullptr when About opens
+};
+
+class PlannerCommands : public PlannerFixture, public ::testing::WithParamInterface<WindowCommand> {};
+
+TEST_P(PlannerCommands, OpenTheirWindows) {
+    const WindowCommand& c = GetParam();
+    SetHelpFolder(qEnvironmentVariable("QUILLMARK_SOURCE_DIR").toStdString() + "/assets/Help/");
+    open();
+    bool aboutOpened = false;
+    if (!c.helpPage) eztest::OnModal(kAboutForm, [&] {
+        aboutOpened = true;
+        EZ_UNLOADFORM(kAboutForm);
+    });
+    if (c.menuItem) eztest::ClickMenu(kForm, c.menuItem);
+    if (c.toolbarButton) eztest::ClickToolbar(kForm, c.toolbarButton);
+    if (c.f1InBudget) {
+        eztest::Focus(kForm, kBudget);
+        eztest::PressShortcut(kForm, QKeySequence(Qt::Key_F1));
+    }
+    eztest::Settle();
+    if (c.helpPage) {
+        HelpViewer* viewer = CurrentHelpViewer();
+        ASSERT_NE(viewer, nullptr) << "no help window";
+        EXPECT_TRUE(viewer->isVisible());
+        EXPECT_EQ(viewer->browser()->currentTarget().toStdString(), c.helpPage);
+        delete viewer;
+    } else {
+        EXPECT_TRUE(aboutOpened);
+        EXPECT_FALSE(eztest::FormExists(kAboutForm));
+    }
+    EXPECT_TRUE(eztest::FormExists(kForm)) << "the planner stays open";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PlannerCommands,
+    ::testing::Values(WindowCommand{"HelpContentsFromTheMenu", kMenuHelpContents, 0, false, "index.html"},
+                      WindowCommand{"HelpFromTheToolbar", 0, kHelpButton, false, "index.html"},
+                      WindowCommand{"F1InTheBudget", 0, 0, true, "client.html"},
+                      WindowCommand{"AboutFromTheMenu", kMenuAbout, 0, false, nullptr}),
+    [](const ::testing::TestParamInfo<WindowCommand>& param) { return std::string(param.param.name); });
+
+TEST_F(PlannerWindow, ExitFromTheMenuClosesTheWindow) {
+    open();
+    eztest::ClickMenu(kForm, kMenuExit);
+    EXPECT_FALSE(eztest::FormExists(kForm));
 }
 
 // Placement cases: what is saved, and where the window opens.
