@@ -54,8 +54,12 @@ void startForm(const std::string& name) {
 // Forms leave the map at once but their memory only after the current event has been handled,
 // because the handler that unloaded a form may still be running inside one of its events.
 void bury(std::unique_ptr<Form> form) {
-    auto* raw = form.release();
-    QTimer::singleShot(0, [raw] { delete raw; });
+    State& s = state();
+    s.buried.push_back(std::move(form));
+    if (s.buried.size() == 1) QTimer::singleShot(0, [] {
+        const auto gone = std::move(state().buried); // freed here, even if a form's end buries another
+        state().buried.clear();
+    });
 }
 
 } // namespace
@@ -312,6 +316,9 @@ int32_t EZ_GUIRUN(int32_t /*instance*/, int32_t /*previous*/, const std::string&
     s.mainLoop = &loop;
     const int code = loop.exec();
     s.mainLoop = nullptr;
+    // The last form went as the loop ended: free it and its window now, while Qt is still there.
+    s.buried.clear();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return code;
 }
 

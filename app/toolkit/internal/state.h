@@ -120,6 +120,7 @@ struct State {
     EzEventCallback events;
     EzDesignCallback design;
     std::map<std::string, std::unique_ptr<Form>> forms;
+    std::vector<std::unique_ptr<Form>> buried; // unloaded, freed once the events in hand are done
     std::string designing;               // the form whose design callback runs
     std::vector<std::string> eventForms; // stack of forms whose events are being handled
     Pending next;
