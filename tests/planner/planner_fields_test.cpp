@@ -156,6 +156,12 @@ TEST_F(PlannerFields, EnterMovesOnAndEscapeIsSwallowedInEveryField) {
         ASSERT_EQ(EZ_GETFOCUSID(), id);
         eztest::Key(kForm, id, Qt::Key_Escape);
         EXPECT_EQ(EZ_GETFOCUSID(), id) << id;
+        // The handler itself swallows Escape (0) and turns Enter into Tab.
+        for (int32_t key : {kEzKeyEscape, kEzKeyEnter}) {
+            int32_t control = id, message = kEzKey, value = key, cancel = 0;
+            PlannerEvents(control, message, value, cancel);
+            EXPECT_EQ(value, key == kEzKeyEscape ? 0 : kEzKeyTab) << id;
+        }
         eztest::Key(kForm, id, Qt::Key_Return);
         EXPECT_NE(EZ_GETFOCUSID(), id) << id;
     }

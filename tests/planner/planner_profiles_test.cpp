@@ -6,6 +6,7 @@
 #include "dates/today.h"
 #include "msgbox/message_dialog.h"
 
+#include <QComboBox>
 #include <filesystem>
 
 using namespace qm;
@@ -99,6 +100,42 @@ TEST_F(PlannerProfiles, AFirstStartWritesTheBuiltInProfilesWithoutANotice) {
     open();
     EXPECT_TRUE(titles.empty());
     EXPECT_TRUE(std::filesystem::is_regular_file(data.path() / "Categories.dat"));
+}
+
+// The profile list shows one item a row in use, whatever the names hold.
+TEST_F(PlannerProfiles, TheListHasOneItemForEachProfileInUse) {
+    const auto row = [](const std::string& name) {
+        std::string text = name + "\r\n";
+        for (int m = 0; m < 12; ++m)
+            text += "0\r\n";
+        return text;
+    };
+    struct Case {
+        const char* name;
+        std::string file;
+        std::vector<std::string> items;
+    };
+    const Case cases[] = {
+        {"only None", row("\"None\""), {"None"}},
+        {"a bar and a comma", row("\"None\"") + row("\"Bar|Grill\"") + row("\"Shops, Inc.\""),
+         {"None", "Bar|Grill", "Shops, Inc."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        data.write("Categories.dat", c.file);
+        open();
+        auto* list = qobject_cast<QComboBox*>(eztest::Widget(kForm, kProfile));
+        ASSERT_NE(list, nullptr);
+        std::vector<std::string> items;
+        for (int i = 0; i < list->count(); ++i)
+            items.push_back(list->itemText(i).toStdString());
+        EXPECT_EQ(items, c.items);
+        EZ_UNLOADFORM(kForm);
+        eztest::Settle();
+    }
+    std::filesystem::remove(data.path() / "Categories.dat");
+    open();
+    EXPECT_EQ(qobject_cast<QComboBox*>(eztest::Widget(kForm, kProfile))->count(), 42) << "None and 41 categories";
 }
 
 TEST_F(PlannerProfiles, DatePickersAreReadAndSetAsDayNumbers) {
