@@ -43,6 +43,20 @@ TEST_F(CheckTest, TheMenuCheckSaysUpToDateForTheRunningVersion) {
     EXPECT_TRUE(plannerVisible());
 }
 
+TEST_F(CheckTest, WithAutomaticChecksOffTheMenuStillChecks) {
+    ScriptedServer server({{Ok("host /a setup.exe\n3.0.0.0")}});
+    useServer(server);
+    PutIni(Paths().settingsFile, "Options", "AutoUpdate", "0");
+    openPlanner();
+    EXPECT_TRUE(dialogs.empty());
+    EXPECT_TRUE(server.requests().empty()) << "no check at start-up";
+    answer(1);
+    chooseCheckForUpdate();
+    ASSERT_EQ(dialogs.size(), 1U);
+    EXPECT_EQ(dialogs[0].title, "You Are Up To Date!");
+    EXPECT_EQ(server.requests().size(), 1U);
+}
+
 TEST_F(CheckTest, OnlyAHigherVersionNumberIsOffered) {
     struct Case {
         const char* latest;
