@@ -66,5 +66,17 @@ for p in "$a" "$b"; do kill -0 "$p" 2>/dev/null && alive=$((alive + 1)); done
 check "of two copies started together one runs" test "$alive" -eq 1
 check "and one window shows" test "$(windows | wc -l)" -eq 1
 
+for p in "$a" "$b"; do kill -9 "$p" 2>/dev/null; wait "$p" 2>/dev/null; done
+
+# A guard that cannot be set up (something that is no lock file stands in its place): the copy
+# ends without a window rather than run unguarded.
+blocked=$(mktemp -d)
+chmod 700 "$blocked"
+mkdir "$blocked/QMK_3-$(id -u).lock"
+XDG_RUNTIME_DIR="$blocked" "$program" & guarded=$!; pids+=("$guarded")
+check "without a guard the copy ends by itself" wait_for_exit "$guarded"
+check "and shows no window" test -z "$(windows)"
+rm -rf "$blocked"
+
 echo "$passed passed, $failures failed"
 [[ $failures -eq 0 ]]
