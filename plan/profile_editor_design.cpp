@@ -36,7 +36,7 @@ constexpr ControlDesign kControls[] = {
     {kDeleteRadio, R, "&Delete this profile", 2.25F, 3.75F, 14.5F, 1.125F, "T", 6, -1, -1, false,
      "Delete this profile"},
     {kNameBox, T, "", 21.375F, 2.3125F, 25.5F, 1.25F, "EST", 6, -1, -1, true, "New profile name"},
-    {kNoteLabel, L, "NOTE: This action cannot be reversed.", 18.5F, 3.8125F, 27.25F, 1.0F, "L", 7, -1, -1,
+    {kNoteLabel, L, "NOTE: This action cannot be reversed.", 18.5F, 3.8125F, 28.25F, 1.0F, "L", 7, -1, -1,
      false, ""},
     {kOkButton, B, "&OK", 30.25F, 5.75F, 7.5F, 1.6875F, "T", 6, -1, -1, false, "OK"},
     {kCancelButton, B, "&Cancel", 39.375F, 5.75F, 7.5F, 1.6875F, "T", 6, -1, -1, false, "Cancel"},

@@ -266,9 +266,7 @@ const FormCase kCases[] = {
              });
      },
      {"&View Program History", "&View Program Info", "&Close"}},
-    // Off while the editor's note "NOTE: This action cannot be reversed." is wider (bold) than its
-    // label; run with --gtest_also_run_disabled_tests to see it.
-    {"DISABLED_ProfileEditor",
+    {"ProfileEditor",
      [](Seen& seen) {
          chooseProfile(widestProfile()); // its name shows in the editor
          lookInside(kProfileEditorForm, seen, [] { eztest::ClickToolbar(qm::kForm, qm::kEditButton); });
