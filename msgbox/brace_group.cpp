@@ -1,5 +1,7 @@
 #include "msgbox/brace_group.h"
 
+#include "plan/number_text.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -8,9 +10,6 @@
 namespace {
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 } // namespace
 
@@ -38,25 +37,7 @@ std::vector<std::string> SplitAt(std::string_view text, char separator) {
 }
 
 float LeadingNumber(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    std::string number;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) number += text[i++];
-    bool point = false, digits = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (isDigit(c)) {
-            digits = true;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-        number += c;
-    }
-    if (!digits) return 0.0F;
-    return std::strtof(number.c_str(), nullptr);
+    return LeadingNumberFloat(text);
 }
 
 int RoundedMarkupNumber(float value) {

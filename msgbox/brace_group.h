@@ -26,7 +26,7 @@ std::string TrimBlanks(std::string_view text);
 std::vector<std::string> SplitAt(std::string_view text, char separator);
 
 // The longest leading signed decimal number after leading blanks ("12.5x" is 12.5, "-3" is -3,
-// "x" and "" are 0).
+// "x" and "" are 0): the program's leading-number rule, as a float.
 float LeadingNumber(std::string_view text);
 
 // A number of the markup as a whole number (a palette index, a font number), halves to even.

@@ -1,7 +1,6 @@
 #pragma once
-// The program's usual reading of a number out of a text: leading blanks are skipped, then an optional
-// sign and the longest run of digits with at most one decimal point are taken; a text without a number
-// reads as 0.
+// The program's leading-number rule (plan/number_text.h) as a whole number of 64 bits, for the update
+// check's version numbers, day numbers and header values.
 #include <cstdint>
 #include <string_view>
 

@@ -55,7 +55,8 @@ void TellCheckFailed(const VersionFetch& fetch, std::string_view productPage) {
                               ") has occurred accessing Windows services.{f10}";
     if (productPage.empty()) {
         ShowNotice("Unable to Complete Update Check", text1,
-                   fetch.errorText + "|Unable to determine if a program update is available at this time.{f6}");
+                   fetch.errorText +
+                       "|Unable to determine if a program update is available at this time.{f6}");
         return;
     }
     const std::string text2 = fetch.errorText +

@@ -56,10 +56,11 @@ void startForm(const std::string& name) {
 void bury(std::unique_ptr<Form> form) {
     State& s = state();
     s.buried.push_back(std::move(form));
-    if (s.buried.size() == 1) QTimer::singleShot(0, [] {
-        const auto gone = std::move(state().buried); // freed here, even if a form's end buries another
-        state().buried.clear();
-    });
+    if (s.buried.size() == 1)
+        QTimer::singleShot(0, [] {
+            const auto gone = std::move(state().buried); // freed here, even if a form's end buries another
+            state().buried.clear();
+        });
 }
 
 } // namespace
@@ -69,8 +70,8 @@ namespace {
 // Forms have a fixed size, so none offers a maximise box: a form with a parent is a dialog with a
 // close box only; a top-level form can also be minimised.
 Qt::WindowFlags formWindowFlags(bool hasParent) {
-    const Qt::WindowFlags frame = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                  Qt::WindowCloseButtonHint;
+    const Qt::WindowFlags frame =
+        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     return hasParent ? Qt::Dialog | frame : Qt::Window | frame | Qt::WindowMinimizeButtonHint;
 }
 

@@ -117,7 +117,8 @@ TEST_F(PlannerProfiles, TheListHasOneItemForEachProfileInUse) {
     };
     const Case cases[] = {
         {"only None", row("\"None\""), {"None"}},
-        {"a bar and a comma", row("\"None\"") + row("\"Bar|Grill\"") + row("\"Shops, Inc.\""),
+        {"a bar and a comma",
+         row("\"None\"") + row("\"Bar|Grill\"") + row("\"Shops, Inc.\""),
          {"None", "Bar|Grill", "Shops, Inc."}},
     };
     for (const Case& c : cases) {
@@ -135,7 +136,8 @@ TEST_F(PlannerProfiles, TheListHasOneItemForEachProfileInUse) {
     }
     std::filesystem::remove(data.path() / "Categories.dat");
     open();
-    EXPECT_EQ(qobject_cast<QComboBox*>(eztest::Widget(kForm, kProfile))->count(), 42) << "None and 41 categories";
+    EXPECT_EQ(qobject_cast<QComboBox*>(eztest::Widget(kForm, kProfile))->count(), 42)
+        << "None and 41 categories";
 }
 
 TEST_F(PlannerProfiles, DatePickersAreReadAndSetAsDayNumbers) {

@@ -174,10 +174,11 @@ TEST_P(PlannerCommands, OpenTheirWindows) {
     SetHelpFolder(qEnvironmentVariable("QUILLMARK_SOURCE_DIR").toStdString() + "/assets/Help/");
     open();
     bool aboutOpened = false;
-    if (!c.helpPage) eztest::OnModal(kAboutForm, [&] {
-        aboutOpened = true;
-        EZ_UNLOADFORM(kAboutForm);
-    });
+    if (!c.helpPage)
+        eztest::OnModal(kAboutForm, [&] {
+            aboutOpened = true;
+            EZ_UNLOADFORM(kAboutForm);
+        });
     if (c.menuItem) eztest::ClickMenu(kForm, c.menuItem);
     if (c.toolbarButton) eztest::ClickToolbar(kForm, c.toolbarButton);
     if (c.f1InBudget) {

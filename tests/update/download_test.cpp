@@ -222,7 +222,8 @@ TEST_F(DownloadTest, AServerThatNeverAnswersIsGivenUpAfterTheTimeLimit) {
 }
 
 TEST_F(DownloadTest, AServerThatStallsInTheMiddleOfTheBodyIsGivenUpAfterTheTimeLimit) {
-    ScriptedServer server({{HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 1000"}, "MZ only part of it"), true}});
+    ScriptedServer server(
+        {{HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 1000"}, "MZ only part of it"), true}});
     EXPECT_EQ(download(server.host()), kDownloadAbandoned);
     EXPECT_FALSE(installerExists());
     EXPECT_TRUE(folderEntries().empty()) << "no partial file is left behind";

@@ -121,8 +121,8 @@ struct State {
     EzDesignCallback design;
     std::map<std::string, std::unique_ptr<Form>> forms;
     std::vector<std::unique_ptr<Form>> buried; // unloaded, freed once the events in hand are done
-    std::string designing;               // the form whose design callback runs
-    std::vector<std::string> eventForms; // stack of forms whose events are being handled
+    std::string designing;                     // the form whose design callback runs
+    std::vector<std::string> eventForms;       // stack of forms whose events are being handled
     Pending next;
     std::map<int32_t, QFont> fonts;
     std::map<int32_t, QColor> colours;        // palette entries defined by the program
