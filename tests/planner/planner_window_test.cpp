@@ -139,6 +139,7 @@ TEST_F(PlannerWindow, ToolbarAnswersTooltipsAndTurnsEnterIntoTab) {
     EXPECT_EQ(eztest::Tooltip(kForm, kExitButton), "Exit");
     EXPECT_EQ(eztest::Tooltip(kForm, kToolbar), "");
     EXPECT_EQ(eztest::Tooltip(kForm, kBase), "Right-click to restore default values");
+    EXPECT_EQ(eztest::Tooltip(kForm, kOpportunity), "Right-click to restore default values");
     EXPECT_EQ(eztest::Tooltip(kForm, kSlider),
               "Move slider to adjust Base/Opportunity ratios, right-click to reset to default values");
     for (int32_t key : {kEzKeyEscape, kEzKeyEnter}) {
