@@ -222,24 +222,31 @@ TEST_F(CheckTest, TheStartUpCheckNeverFreezesTheWindow) {
         }
     };
     PaintCounter counter(&paints);
-    QTimer during;
-    during.setSingleShot(true);
-    QObject::connect(&during, &QTimer::timeout, [&] {
-        QWidget* window = eztest::Window(qm::kForm);
-        ASSERT_NE(window, nullptr);
-        paints = 0;
-        window->installEventFilter(&counter);
-        window->update();
-        chooseCheckForUpdate();
-        // Returned at once, with the start-up check still waiting: no second check ran meanwhile.
-        startUpCheckStillWaiting = UpdateWindows().checkRunning;
-    });
-    during.start(300);
-    QTimer repaintCheck;
+    // Acts once the start-up check's request has reached the server (the check now waits on the
+    // silent server), then watches for a repaint while it still waits.
     int paintsWhileWaiting = -1;
-    repaintCheck.setSingleShot(true);
-    QObject::connect(&repaintCheck, &QTimer::timeout, [&] { paintsWhileWaiting = paints; });
-    repaintCheck.start(1500);
+    bool asked = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!asked) {
+            if (server.requests().empty()) return;
+            QWidget* window = eztest::Window(qm::kForm);
+            ASSERT_NE(window, nullptr);
+            paints = 0;
+            window->installEventFilter(&counter);
+            window->update();
+            chooseCheckForUpdate();
+            // Returned at once, with the start-up check still waiting: no second check ran meanwhile.
+            startUpCheckStillWaiting = UpdateWindows().checkRunning;
+            asked = true;
+            return;
+        }
+        if (paints > 0 && UpdateWindows().checkRunning) {
+            paintsWhileWaiting = paints;
+            watch.stop();
+        }
+    });
+    watch.start(20);
 
     openPlanner(); // the silent server keeps the check waiting until its limit
     EXPECT_TRUE(startUpCheckStillWaiting);
