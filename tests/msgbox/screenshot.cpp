@@ -5,6 +5,7 @@
 #include "app/toolkit/ez.h"
 #include "app/toolkit/ez_testing.h"
 #include "msgbox/message_dialog.h"
+#include "plan/planner_profiles.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -46,10 +47,7 @@ int main(int argc, char** argv) {
         saved = shot.save(output, "PNG");
         EZ_UNLOADFORM(kMessageDialogForm);
     });
-    ASKUSER(
-        "Rebuild All Business Profiles", "WARNING: YOU ARE ABOUT TO RECREATE THE BUSINESS PROFILES!{f10}",
-        "This action will REMOVE any custom profiles you have created.|Are you SURE you want to proceed?{f6}",
-        "", "*{G,f7}|&Yes|&No", 2);
+    RebuildProfiles(); // asks, and does nothing more once the dialog is closed without Yes
     if (!saved) {
         std::fprintf(stderr, "could not save %s\n", argv[1]);
         return 1;
