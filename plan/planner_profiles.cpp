@@ -35,20 +35,23 @@ void LoadPlannerProfiles(const std::string& dataFolder) {
     FillProfileList(kForm, kProfileList);
 }
 
+namespace {
+void TellProfilesNotSaved(const std::string& advice) {
+    ShowNotice("Business Profiles Not Saved",
+               "The Business Profiles could not be written to " + FilePath() + ".{f7}", advice + "{f6}");
+}
+} // namespace
+
 void WarnIfProfilesNotKept() {
     if (QFileInfo(FromCp1252(FilePath())).isFile()) return;
-    ShowNotice("Business Profiles Not Saved",
-               "The Business Profiles could not be written to " + FilePath() + ".{f7}",
-               "The built-in profiles are in use until the program ends. Check that the folder can be "
-               "written and that nothing else has that name, then start the program again.{f6}");
+    TellProfilesNotSaved("The built-in profiles are in use until the program ends. Check that the folder "
+                         "can be written and that nothing else has that name, then start the program again.");
 }
 
 bool SavePlannerProfiles() {
     if (SaveProfiles(Profiles(), FromCp1252(FilePath()))) return true;
-    ShowNotice("Business Profiles Not Saved",
-               "The Business Profiles could not be written to " + FilePath() + ".{f7}",
-               "The file on disk is unchanged. Check that the folder exists and can be written, then try "
-               "again.{f6}");
+    TellProfilesNotSaved(
+        "The file on disk is unchanged. Check that the folder exists and can be written, then try again.");
     return false;
 }
 

@@ -14,7 +14,7 @@ constexpr int32_t kTitleFont = -1; // "Segoe UI" 12 point bold, set for its one 
 constexpr int32_t kBoldFont = 7;
 constexpr int32_t kFormFont = 6;
 
-struct ControlSpec {
+struct ControlDesign {
     int32_t id;
     Kind kind;
     const char* text;
@@ -27,7 +27,7 @@ struct ControlSpec {
 };
 
 // In creation order. Layer 1 is the information page, layer 2 the history page, layer 0 both.
-constexpr std::array<ControlSpec, 9> kControls{{
+constexpr std::array<ControlDesign, 9> kControls{{
     {kAboutProgramName, Kind::Label, "", 5.25F, 1.3125F, 42, 1.5F, "CI", kTitleFont, kAboutInfoPage, false,
      false},
     {kAboutVersionLine, Kind::Label, "", 2.75F, 3.25F, 46.5F, 1.125F, "C", kBoldFont, kAboutInfoPage, false,
@@ -47,7 +47,7 @@ constexpr std::array<ControlSpec, 9> kControls{{
     {kAboutFrame, Kind::Frame, "", 1.75F, 0.375F, 48.5F, 15, "", kFormFont, 0, true, false},
 }};
 
-void createControl(const ControlSpec& c) {
+void createControl(const ControlDesign& c) {
     EZ_SETLAYER(c.layer);
     EZ_COLOR(-1, -1);
     if (c.font == kTitleFont)
@@ -67,7 +67,7 @@ void ShowAbout(const std::string& parent) {
 }
 
 void DesignAbout() {
-    for (const ControlSpec& control : kControls)
+    for (const ControlDesign& control : kControls)
         createControl(control);
     EZ_SETLAYER(0); // the next form's controls start on the shared layer again
     EZ_SETRICHTEXT(kAboutForm, kAboutHistoryView, "", 0, 0);

@@ -12,13 +12,13 @@ namespace ez {
 namespace {
 
 // "[5][6][7]": the image lists for the normal, hot and disabled looks.
-std::vector<int32_t> imageListsOf(const std::string& spec) {
+std::vector<int32_t> imageListsOf(const std::string& listsText) {
     std::vector<int32_t> lists;
     size_t at = 0;
-    while ((at = spec.find('[', at)) != std::string::npos) {
-        const size_t close = spec.find(']', at);
+    while ((at = listsText.find('[', at)) != std::string::npos) {
+        const size_t close = listsText.find(']', at);
         if (close == std::string::npos) break;
-        lists.push_back(std::atoi(spec.substr(at + 1, close - at - 1).c_str()));
+        lists.push_back(std::atoi(listsText.substr(at + 1, close - at - 1).c_str()));
         at = close;
     }
     return lists;

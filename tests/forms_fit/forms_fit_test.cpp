@@ -15,7 +15,7 @@
 #include "plan/profile_editor.h"
 #include "prefs/options.h"
 #include "prefs/options_layout.h"
-#include "tests/support/temp_folder.h"
+#include "tests/planner/planner_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -274,36 +274,23 @@ const FormCase kCases[] = {
      {"Update &existing profile", "NOTE: This action cannot be reversed.", "&Cancel"}},
 };
 
-class FormTexts : public ::testing::TestWithParam<FormCase> {
+class FormTexts : public PlannerFixture, public ::testing::WithParamInterface<FormCase> {
   protected:
-    TempFolder data;
-
     void SetUp() override {
-        qputenv("QUILLMARK_HOME", QByteArray::fromStdString(data.path().string()));
-        ComputePaths(QCoreApplication::applicationDirPath().toStdString());
+        PlannerFixture::SetUp();
         // The fonts the program defines at start-up.
         EZ_DEFFONT(6, "Segoe UI", 9, "L+V");
         EZ_DEFFONT(7, "Segoe UI", 9, "BV");
         EZ_DEFFONT(10, "Segoe UI", 10, " BV");
         SetAboutSources(Paths().assetsFolder, Paths().version);
-        PutIni(Paths().settingsFile, "Options", "AutoUpdate", "0");
-        eztest::Install(EventDispatch, DesignDispatch);
+        setting("Options", "AutoUpdate", "0");
         // No message dialog is expected; one that comes is closed so that the test goes on.
         eztest::OnModal(kMessageDialogForm, [] {
             ADD_FAILURE() << "unexpected message dialog";
             eztest::CloseBox(kMessageDialogForm);
         });
-        ShowPlanner("");
-        eztest::Settle();
+        open();
         ASSERT_TRUE(eztest::FormExists(qm::kForm));
-    }
-
-    void TearDown() override {
-        eztest::Reset();
-        Plan() = PlanState{};
-        Prefs() = Preferences{};
-        PlannerShell().helpContext = 0;
-        qunsetenv("QUILLMARK_HOME");
     }
 };
 

@@ -5,6 +5,7 @@
 #include "app/toolkit/ez.h"
 #include "app/toolkit/ez_testing.h"
 #include "tests/support/temp_folder.h"
+#include "tests/toolkit/event_recorder.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -24,34 +25,8 @@
 
 namespace {
 
-struct Event {
-    std::string form;
-    int32_t id, message, value;
-    bool operator==(const Event&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Event& e) {
-    return out << "{" << e.form << "," << e.id << "," << e.message << "," << e.value << "}";
-}
-
-class DesignTest : public ::testing::Test {
+class DesignTest : public EventRecorderTest {
   protected:
-    std::vector<Event> events;
-    std::function<void(const std::string&, int32_t, int32_t, int32_t&, int32_t&)> handler;
-    std::function<void(const std::string&)> design;
-
-    void SetUp() override {
-        eztest::Install(
-            [this](const std::string& form, int32_t& id, int32_t& message, int32_t& value, int32_t& cancel) {
-                events.push_back({form, id, message, value});
-                if (handler) handler(form, id, message, value, cancel);
-            },
-            [this](const std::string& form) {
-                if (design) design(form);
-            });
-    }
-    void TearDown() override { eztest::Reset(); }
-
     void open(const std::string& form = "T1") {
         EZ_FORM(form, "", "Test " + form, 0, 0, 40, 14, "C");
         eztest::Settle();

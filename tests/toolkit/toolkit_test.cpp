@@ -2,6 +2,7 @@
 // and what handlers can do with the value and cancel flags.
 #include "app/toolkit/ez.h"
 #include "app/toolkit/ez_testing.h"
+#include "tests/toolkit/event_recorder.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,24 +14,13 @@
 
 namespace {
 
-struct Event {
-    std::string form;
-    int32_t id, message, value;
-    bool operator==(const Event&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Event& e) {
-    return out << "{" << e.form << "," << e.id << "," << e.message << "," << e.value << "}";
-}
-
 constexpr int32_t kFirst = 225, kSecond = 230, kLabel = 100, kButton = 300, kCombo = 245, kSlider = 335;
 
-class ToolkitTest : public ::testing::Test {
+class ToolkitTest : public EventRecorderTest {
   protected:
-    std::vector<Event> events;
-    // Lets a test answer events: it may change value and cancel.
-    std::function<void(const std::string&, int32_t, int32_t, int32_t&, int32_t&)> handler;
-    std::function<void(const std::string&)> design = [](const std::string& form) {
+    ToolkitTest() { design = designTestForm; }
+
+    static void designTestForm(const std::string& form) {
         if (form != "T1") return;
         EZ_USEFONT(4);
         EZ_LABEL(kLabel, 1, 1, 20, 1, "Label", "");
@@ -41,17 +31,7 @@ class ToolkitTest : public ::testing::Test {
         EZ_COMBOBOX(kCombo, 1, 5.5F, 12, 8, "January|February|March", "TV");
         EZ_HTRACKBAR(kSlider, 1, 7, 20, 1.125F, "=U");
         EZ_BUTTON(kButton, 1, 9, 8, 1.5F, "&OK", "T");
-    };
-
-    void SetUp() override {
-        eztest::Install(
-            [this](const std::string& form, int32_t& id, int32_t& message, int32_t& value, int32_t& cancel) {
-                events.push_back({form, id, message, value});
-                if (handler) handler(form, id, message, value, cancel);
-            },
-            [this](const std::string& form) { design(form); });
     }
-    void TearDown() override { eztest::Reset(); }
 
     void openForm(const std::string& props = "C") {
         EZ_FORM("T1", "", "Test", 0, 0, 30, 12, props);

@@ -91,10 +91,6 @@ struct Menu {
     QAction* find(int32_t id) const;
 };
 
-struct FontSpec {
-    QFont font;
-};
-
 // What applies to the next control created.
 struct Pending {
     int32_t fontNumber = 4;
