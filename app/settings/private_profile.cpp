@@ -31,11 +31,10 @@ template <typename Change> bool ChangeProfileFile(const std::string& file, Chang
 
 } // namespace
 
-ProfileValue ReadProfileValue(const std::string& file, std::string_view section, std::string_view key,
-                              std::string_view defaultValue, std::size_t bufferSize) {
+ProfileValue ReadProfileValueFrom(std::string_view bytes, std::string_view section, std::string_view key,
+                                  std::string_view defaultValue, std::size_t bufferSize) {
     if (bufferSize == 0) return {};
-    std::string bytes = ReadProfileFile(file).value_or(std::string());
-    if (IsUtf16Profile(bytes)) bytes.clear();
+    if (IsUtf16Profile(bytes)) bytes = {};
 
     const std::optional<std::string_view> stored =
         FindProfileValue(bytes, TrimSpaces(section), TrimSpaces(key));
@@ -45,14 +44,27 @@ ProfileValue ReadProfileValue(const std::string& file, std::string_view section,
     return {text.size(), std::string(text)};
 }
 
-bool WriteProfileValue(const std::string& file, std::string_view section, std::string_view key,
-                       std::string_view value) {
+ProfileValue ReadProfileValue(const std::string& file, std::string_view section, std::string_view key,
+                              std::string_view defaultValue, std::size_t bufferSize) {
+    if (bufferSize == 0) return {};
+    const std::string bytes = ReadProfileFile(file).value_or(std::string());
+    return ReadProfileValueFrom(bytes, section, key, defaultValue, bufferSize);
+}
+
+std::optional<std::string> WithStoredProfileValue(std::string_view bytes, std::string_view section,
+                                                  std::string_view key, std::string_view value) {
     section = TrimSpaces(section);
     key = TrimSpaces(key);
-    if (!StorableSection(section) || !StorableKey(key)) return false;
+    if (!StorableSection(section) || !StorableKey(key)) return std::nullopt;
     value = value.substr(0, value.find_first_of("\r\n"));
-    return ChangeProfileFile(file, [&](std::string_view bytes) -> std::optional<std::string> {
-        return WithProfileValue(bytes, section, key, value);
+    return WithProfileValue(bytes, section, key, value);
+}
+
+bool WriteProfileValue(const std::string& file, std::string_view section, std::string_view key,
+                       std::string_view value) {
+    if (!StorableSection(TrimSpaces(section)) || !StorableKey(TrimSpaces(key))) return false;
+    return ChangeProfileFile(file, [&](std::string_view bytes) {
+        return WithStoredProfileValue(bytes, section, key, value);
     });
 }
 

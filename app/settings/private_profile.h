@@ -5,6 +5,7 @@
 // another process are seen at once. Section and key names lose their leading and trailing spaces
 // (only spaces) and match without regard to letter case.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,13 @@ ProfileValue ReadProfileValue(const std::string& file, std::string_view section,
 // or starting with '[' or ';', or either holding CR or LF. The file is then left as it was.
 bool WriteProfileValue(const std::string& file, std::string_view section, std::string_view key,
                        std::string_view value);
+
+// The same two operations on a file's bytes held in memory. WithStoredProfileValue gives
+// std::nullopt when the names cannot be stored.
+ProfileValue ReadProfileValueFrom(std::string_view bytes, std::string_view section, std::string_view key,
+                                  std::string_view defaultValue, std::size_t bufferSize);
+std::optional<std::string> WithStoredProfileValue(std::string_view bytes, std::string_view section,
+                                                  std::string_view key, std::string_view value);
 
 // Removes the key's line. True when the key is gone afterwards, whether or not it was there.
 bool DeleteProfileKey(const std::string& file, std::string_view section, std::string_view key);

@@ -1,9 +1,7 @@
 #include "app/settings/profile_file.h"
 
+#include "app/files/safe_file.h"
 #include "app/text/cp1252.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -12,30 +10,25 @@ bool UsableName(const std::string& file) {
     return !file.empty() && file.find('\0') == std::string::npos;
 }
 
+// A settings file is small; anything this large is not one of ours.
+constexpr std::size_t kLargestSettingsFile = 16u << 20;
+
 } // namespace
 
 std::optional<std::string> ReadProfileFile(const std::string& file) {
     if (!UsableName(file)) return std::nullopt;
-    QFile in(FromCp1252(file));
-    if (!in.open(QIODevice::ReadOnly)) {
-        if (in.exists()) return std::nullopt;
-        return std::string();
+    FileRead read = ReadFileSafely(FromCp1252(file), kLargestSettingsFile);
+    switch (read.status) {
+    case FileRead::Status::Ok: return std::move(read.bytes);
+    case FileRead::Status::Missing: return std::string();
+    case FileRead::Status::Unreadable: break;
     }
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) return std::nullopt;
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return std::nullopt;
 }
 
 bool ReplaceProfileFile(const std::string& file, std::string_view bytes) {
     if (!UsableName(file)) return false;
-    QSaveFile out(FromCp1252(file));
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    const auto size = static_cast<qint64>(bytes.size());
-    if (out.write(bytes.data(), size) != size) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return WriteFileAtomically(FromCp1252(file), bytes).ok;
 }
 
 bool IsUtf16Profile(std::string_view bytes) {

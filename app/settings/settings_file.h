@@ -23,3 +23,31 @@ void PutIni(const std::string& file, const std::string& section, const std::stri
 // The same, telling whether the value was stored.
 bool PutIniChecked(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& value);
+
+// Settings written at one moment reach the disk together. While a batch is open on a file, PutIni
+// and PutIniChecked on that file change a copy in memory (and GETINI reads that copy); Commit()
+// writes the copy in one replacement of the file, so that a crash or a full disk leaves either all
+// the old values or all the new ones. A batch that is not committed writes nothing.
+class SettingsBatch {
+public:
+    explicit SettingsBatch(std::string file);
+    ~SettingsBatch();
+    SettingsBatch(const SettingsBatch&) = delete;
+    SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+    // True when every value was taken and the file, if changed, was replaced; `reason` then empty.
+    bool Commit();
+    // Why the batch could not be written, for the user.
+    const std::string& Reason() const { return reason_; }
+
+private:
+    friend struct SettingsBatchAccess;
+    std::string file_;
+    std::string original_;
+    std::string bytes_;
+    std::string reason_;
+    bool readable_ = true;
+    bool refused_ = false; // a value that could not be stored
+    bool open_ = true;
+    SettingsBatch* outer_ = nullptr;
+};
