@@ -221,11 +221,14 @@ void RecalcProfileTotal() {
     // Ten-thousandths, each partial sum rounded half to even, so that the comparison with 100 is exact.
     // Each month is read to four decimals and the months are added exactly, so the total is 100.0
     // only when the months as shown add up to it.
+    // A month too large for the sum is held at the sum's limit with its sign, never taken as 0: the
+    // total then shows how far off it is and cannot read 100.0.
     int64_t total = 0;
     for (int32_t id = 270; id <= 325; id += 5) {
-        const auto month = ToScaledInteger(ReadLeadingNumber(EZ_GETTEXT(kForm, id)), 4);
+        const DecimalNumber number = ReadLeadingNumber(EZ_GETTEXT(kForm, id));
+        const auto month = ToScaledInteger(number, 4);
         const int64_t limit = INT64_MAX / 16;
-        total += std::clamp<int64_t>(month.value_or(0), -limit, limit);
+        total += month ? std::clamp<int64_t>(*month, -limit, limit) : (number.negative ? -limit : limit);
     }
     EZ_SETTEXT(kForm, kTotal, FormatNumber(DecimalFromScaled(total, 4), "0.0"));
     UpdateProfileCommands(total == 100 * 10000 ? -1 : 0);

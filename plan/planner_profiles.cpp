@@ -8,7 +8,7 @@
 #include "plan/planner_fields.h"
 #include "plan/profile_file.h"
 
-#include <QFileInfo>
+#include <optional>
 
 namespace {
 constexpr const char* kForm = "QM";
@@ -17,6 +17,18 @@ constexpr int32_t kProfileList = 265;
 std::string& FilePath() {
     static std::string path;
     return path;
+}
+
+// What loading found, and whether the file may be written: a file that was there but could not be
+// read is replaced only when the user chooses to.
+struct ProfileFileGuard {
+    ProfileFileState loaded;
+    bool mayReplace = true;
+};
+
+ProfileFileGuard& Guard() {
+    static ProfileFileGuard guard;
+    return guard;
 }
 } // namespace
 
@@ -31,27 +43,67 @@ std::string ProfileFilePath() {
 
 void LoadPlannerProfiles(const std::string& dataFolder) {
     FilePath() = dataFolder + "Categories.dat";
-    LoadProfiles(Profiles(), FromCp1252(FilePath()));
+    Guard().loaded = LoadProfiles(Profiles(), FromCp1252(FilePath()));
+    Guard().mayReplace = Guard().loaded.readable;
     FillProfileList(kForm, kProfileList);
 }
 
+std::optional<std::string> WhyProfilesUnread() {
+    if (Guard().loaded.readable) return std::nullopt;
+    return "the Business Profiles in " + FilePath() + " cannot be read: " + Guard().loaded.problem;
+}
+
 namespace {
-void TellProfilesNotSaved(const std::string& advice) {
+void TellProfilesNotSaved(const std::string& reason, const std::string& advice) {
     ShowNotice("Business Profiles Not Saved",
-               "The Business Profiles could not be written to " + FilePath() + ".{f7}", advice + "{f6}");
+               "The Business Profiles could not be written to " + FilePath() + ": " + reason + ".{f7}",
+               advice + "{f6}");
+}
+
+// A file that could not be read at start is replaced only after the user agrees.
+bool MayReplaceUnreadFile() {
+    if (Guard().mayReplace) return true;
+    const int32_t answer = ASKUSER(
+        "Replace Business Profiles?",
+        "The file " + FilePath() + " could not be read when the program started: " + Guard().loaded.problem +
+            ".{f7}",
+        "Saving now replaces it with the profiles shown in the program, which began as the built-in "
+        "ones.|Replace the file?{f6}",
+        "", "*{G,f7}|&Yes|&No", 2);
+    return answer == 1;
 }
 } // namespace
 
 void WarnIfProfilesNotKept() {
-    if (QFileInfo(FromCp1252(FilePath())).isFile()) return;
-    TellProfilesNotSaved("The built-in profiles are in use until the program ends. Check that the folder "
-                         "can be written and that nothing else has that name, then start the program again.");
+    const ProfileFileState& loaded = Guard().loaded;
+    if (!loaded.readable) {
+        ShowNotice("Business Profiles Not Read",
+                   "The Business Profiles in " + FilePath() + " could not be read: " + loaded.problem + ".{f7}",
+                   "The built-in profiles are in use until the program ends. The file is left as it is: it is "
+                   "replaced only when you rebuild the profiles, or agree to replace it when you save a "
+                   "change.{f6}");
+    } else if (!loaded.problem.empty()) {
+        TellProfilesNotSaved(loaded.problem,
+                             "The built-in profiles are in use until the program ends. Check that the folder "
+                             "can be written and that nothing else has that name, then start the program again.");
+    } else if (loaded.overCapacity) {
+        ShowNotice("Too Many Business Profiles",
+                   FilePath() + " holds more than 500 Business Profiles.{f7}",
+                   "Only the first 500 can be used. The others stay in the file and are kept when you save "
+                   "a change.{f6}");
+    }
 }
 
-bool SavePlannerProfiles() {
-    if (SaveProfiles(Profiles(), FromCp1252(FilePath()))) return true;
-    TellProfilesNotSaved(
-        "The file on disk is unchanged. Check that the folder exists and can be written, then try again.");
+bool SavePlannerProfiles(bool userReplacesFile) {
+    if (!userReplacesFile && !MayReplaceUnreadFile()) return false;
+    const FileResult written = SaveProfiles(Profiles(), FromCp1252(FilePath()));
+    if (written) {
+        Guard().mayReplace = true;
+        return true;
+    }
+    TellProfilesNotSaved(written.reason,
+                         "The file on disk is unchanged. Check that the folder exists and can be written, then "
+                         "try again.");
     return false;
 }
 
@@ -84,7 +136,7 @@ void RebuildProfiles() {
     if (answer != 1) return;
     ProfileStore previous = Profiles();
     ResetToDefaultProfiles(Profiles());
-    if (!SavePlannerProfiles()) {
+    if (!SavePlannerProfiles(true)) {
         Profiles() = previous; // the store stays as the file on disk
         return;
     }

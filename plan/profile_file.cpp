@@ -2,9 +2,8 @@
 
 #include "plan/number_text.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "app/files/safe_file.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -14,6 +13,8 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr size_t kFieldsPerRow = 1 + kMonthsPerYear;
+// 501 rows of 13 long lines come to far less; a larger file is not a profile file.
+constexpr size_t kLargestProfileFile = 32u << 20;
 
 bool IsLineBreak(char c) {
     return c == '\r' || c == '\n';
@@ -62,15 +63,23 @@ std::vector<std::string> SplitFields(std::string_view line) {
     }
 }
 
-// Collects fields into rows, 13 to a row, until the store is full.
+// Collects fields into rows, 13 to a row. A row whose name would be empty, or that the store has no
+// room for, ends the reading: it and everything after it are the store's unread tail.
 class RowFiller {
   public:
     explicit RowFiller(ProfileStore& store) : store_(store) {}
 
-    bool full() const { return row_ >= kProfileRows; }
+    bool done() const { return done_; }
+    bool atRowStart() const { return column_ == 0; }
 
-    void add(const std::string& field) {
-        if (full()) return;
+    // `field` read from the line that starts at `lineStart` of the file.
+    void add(const std::string& field, std::string_view bytes, size_t lineStart) {
+        if (done_) return;
+        if (column_ == 0 && (row_ >= kProfileRows || field.empty())) {
+            store_.unreadTail = std::string(bytes.substr(lineStart));
+            done_ = true;
+            return;
+        }
         BusinessProfile& profile = store_.rows[static_cast<size_t>(row_)];
         if (column_ == 0)
             profile.name = field;
@@ -86,22 +95,8 @@ class RowFiller {
     ProfileStore& store_;
     int row_ = 0;
     size_t column_ = 0;
+    bool done_ = false;
 };
-
-// Empties every row after the first empty name, so that no old row can come back into use later.
-void ClearRowsAfterFirstEmptyName(ProfileStore& store) {
-    for (size_t row = static_cast<size_t>(ProfilesInUse(store)); row < store.rows.size(); ++row)
-        store.rows[row] = BusinessProfile{};
-}
-
-bool ReadWholeFile(const QString& filePath, std::string& bytes) {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) return false;
-    bytes.assign(content.constData(), static_cast<size_t>(content.size()));
-    return true;
-}
 
 } // namespace
 
@@ -161,50 +156,50 @@ void ReadProfileFileText(ProfileStore& store, std::string_view bytes) {
     ClearProfiles(store);
     RowFiller filler(store);
     size_t lineStart = 0;
-    while (lineStart < bytes.size() && !filler.full()) {
+    while (lineStart < bytes.size() && !filler.done()) {
         size_t lineEnd = lineStart;
         while (lineEnd < bytes.size() && !IsLineBreak(bytes[lineEnd]))
             ++lineEnd;
         const std::string_view line = bytes.substr(lineStart, lineEnd - lineStart);
         const bool blank = line.find_first_not_of(" \t") == std::string_view::npos;
+        // A blank line inside a row is an empty field (a month of 0), so the later fields keep
+        // their places; between rows, where a name is due, it only separates them.
         if (!blank)
             for (const std::string& field : SplitFields(line))
-                filler.add(field);
+                filler.add(field, bytes, lineStart);
+        else if (!filler.atRowStart())
+            filler.add(std::string(), bytes, lineStart);
         // CR LF, a lone LF and a lone CR each end a line.
         if (lineEnd < bytes.size() && bytes[lineEnd] == '\r' && lineEnd + 1 < bytes.size() &&
             bytes[lineEnd + 1] == '\n')
             ++lineEnd;
         lineStart = lineEnd + 1;
     }
-    ClearRowsAfterFirstEmptyName(store);
 }
 
-bool LoadProfiles(ProfileStore& store, const QString& filePath) {
-    if (!QFileInfo::exists(filePath)) {
+ProfileFileState LoadProfiles(ProfileStore& store, const QString& filePath) {
+    ProfileFileState state;
+    FileRead read = ReadFileSafely(filePath, kLargestProfileFile);
+    if (read.status == FileRead::Status::Missing) {
         ResetToDefaultProfiles(store);
-        return SaveProfiles(store, filePath);
+        state.problem = SaveProfiles(store, filePath).reason;
+        return state;
     }
-    std::string bytes;
-    const bool read = ReadWholeFile(filePath, bytes);
-    if (read) ReadProfileFileText(store, bytes);
-    // Without a single row the profile list would be empty and row 0 would not exist.
-    if (!read || ProfilesInUse(store) == 0) {
-        ResetToDefaultProfiles(store);
-        return false;
+    if (read.ok()) {
+        ReadProfileFileText(store, read.bytes);
+        // Without a single row the profile list would be empty and row 0 would not exist.
+        if (ProfilesInUse(store) > 0) {
+            state.overCapacity = ProfilesInUse(store) == kProfileRows && !store.unreadTail.empty();
+            return state;
+        }
+        read.reason = "it holds no Business Profile";
     }
-    return true;
+    ResetToDefaultProfiles(store);
+    state.readable = false;
+    state.problem = read.reason;
+    return state;
 }
 
-bool SaveProfiles(const ProfileStore& store, const QString& filePath) {
-    QSaveFile file(filePath);
-    // Unbuffered, so that a write cut short (a full disk) is seen here; through the buffer a short
-    // write at commit time can go unnoticed and replace the old file with part of the new one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    const std::string text = ProfileFileText(store);
-    const auto size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size || file.size() != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+FileResult SaveProfiles(const ProfileStore& store, const QString& filePath) {
+    return WriteFileAtomically(filePath, ProfileFileText(store) + store.unreadTail);
 }

@@ -34,6 +34,7 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 
 void ClearProfiles(ProfileStore& store) {
     store.rows.fill(BusinessProfile{});
+    store.unreadTail.clear();
 }
 
 void ResetToDefaultProfiles(ProfileStore& store) {

@@ -17,9 +17,13 @@ struct BusinessProfile {
 // zeros. Row 0 is the built-in "None" profile; rows 1 onward are kept in order of their names.
 struct ProfileStore {
     std::array<BusinessProfile, kProfileRows> rows;
+    // The file's lines from the first row that was not read (a row past the last one the store can
+    // hold, or a row with an empty name, which ends the list): written back unchanged after the
+    // rows in use, so that no save loses profiles the store could not take.
+    std::string unreadTail;
 };
 
-// Every name empty and every percentage 0.
+// Every name empty and every percentage 0; no unread tail.
 void ClearProfiles(ProfileStore& store);
 
 // Rows 0 ... 41 set from the built-in table ("None" first, then the 41 categories); the rows after

@@ -11,9 +11,8 @@ int64_t EventsOf(const DefaultRatios& ratios) {
 
 DefaultRatios LimitRatios(std::string_view opportunityText, std::string_view baseText) {
     DefaultRatios r;
-    r.opportunity = std::min(LeadingInteger(opportunityText), 100);
-    const int64_t room = 100 - static_cast<int64_t>(r.opportunity);
-    r.base = static_cast<int32_t>(std::min<int64_t>(LeadingInteger(baseText), room));
+    r.opportunity = std::clamp(LeadingInteger(opportunityText), 0, 100);
+    r.base = std::clamp(LeadingInteger(baseText), 0, 100 - r.opportunity);
     return r;
 }
 

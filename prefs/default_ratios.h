@@ -15,8 +15,9 @@ struct DefaultRatios {
 int64_t EventsOf(const DefaultRatios& ratios);
 
 // The pair read from two ratio texts by the leading-number rule, each rounded halves to even:
-// Opportunity held at most at 100, then Base at most at what Opportunity leaves. There is no lower
-// limit ("150", "65" gives 100, 0; "abc" reads as 0).
+// Opportunity held between 0 and 100, then Base between 0 and what Opportunity leaves ("150", "65"
+// gives 100, 0; "-20", "200" gives 0, 100; "abc" reads as 0). A negative share would print as a
+// negative budget.
 DefaultRatios LimitRatios(std::string_view opportunityText, std::string_view baseText);
 
 // Section "Default" of the settings file: Opportunity (default 10) and CurrValue, the Base percent

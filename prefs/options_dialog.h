@@ -22,9 +22,11 @@ OptionsDialogState& OptionsDialog();
 // The dialog's loaded event: the boxes from the options word, the currency radio, the ratios of
 // the settings file, the F1 accelerator; Save disabled.
 void InitOptionsDialog();
-// When a ratio field is left: the ratios limited (Opportunity at most 100, Base at most what it
+// When a ratio field is left: the ratios limited (Opportunity 0 to 100, Base 0 to what it
 // leaves) and shown when they differ from the loaded pair; Events always shows the rest of 100.
 void NormalizeRatios();
 // Takes the dialog's state over into the options word and the currency, and stores the switches,
-// the currency and the default ratios in the settings file. Save is disabled afterwards.
-void SavePreferences();
+// the currency and the limited default ratios in the settings file as one write. Save is disabled
+// afterwards. When the file cannot be written the user is told, Save stays enabled and false is
+// returned.
+bool SavePreferences();

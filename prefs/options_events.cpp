@@ -29,7 +29,7 @@ void TranslateKey(int32_t& value) {
 void OnCloseRequest(int32_t& cancel) {
     switch (ConfirmSaveOnExit(kForm, kSave)) {
     case 1:
-        SavePreferences();
+        if (!SavePreferences()) cancel = 1; // told; the dialog stays with the changes
         break;
     case 2:
         break; // No, or nothing to save: close without saving
@@ -88,8 +88,9 @@ void ButtonEvents(int32_t id, int32_t message, int32_t& value) {
     if (message != kEzClick) return;
     switch (id) {
     case kSave:
-        SavePreferences(); // leaves nothing to save, so the close request asks nothing
-        EZ_UNLOADFORM(kForm);
+        // A save leaves nothing to save, so the close request asks nothing; a failed one was told
+        // and keeps the dialog open with the changes.
+        if (SavePreferences()) EZ_UNLOADFORM(kForm);
         break;
     case kCancel:
         // Cancel means: leave without saving. With Save disabled there is nothing to ask about.

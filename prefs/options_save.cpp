@@ -4,7 +4,9 @@
 #include "app/shell/planner_ids.h"
 #include "app/toolkit/ez.h"
 #include "plan/number_text.h"
+#include "msgbox/message_dialog.h"
 #include "plan/plan_fields.h"
+#include "prefs/default_ratios.h"
 #include "prefs/options_dialog.h"
 #include "prefs/options_layout.h"
 
@@ -42,17 +44,29 @@ void TakeOverCurrency() {
 
 } // namespace
 
-void SavePreferences() {
+bool SavePreferences() {
+    // Saving by a key (Alt+S, Enter) does not leave the ratio field first: the limits that leaving
+    // it applies are applied here, so every way of saving stores the same values.
+    NormalizeRatios();
     TakeOverSwitches();
     TakeOverCurrency();
-    const int32_t opportunity = LeadingInteger(EZ_GETTEXT(kForm, kOpportunity));
+    const DefaultRatios ratios = LimitRatios(EZ_GETTEXT(kForm, kOpportunity), EZ_GETTEXT(kForm, kBase));
 
     const std::string& file = Paths().settingsFile;
+    SettingsBatch batch(file);
     for (const SwitchBox& box : SwitchBoxes())
         PutIni(file, "Options", OptionKey(box.bit), OptionOn(box.bit) ? "1" : "0");
     PutIni(file, "Options", "Currency", IntegerText(Prefs().CurrencyOption));
-    PutIni(file, "Default", "Opportunity", IntegerText(opportunity));
-    PutIni(file, "Default", "MaxValue", IntegerText(100 - static_cast<int64_t>(opportunity)));
-    PutIni(file, "Default", "CurrValue", EZ_GETTEXT(kForm, kBase));
+    PutIni(file, "Default", "Opportunity", IntegerText(ratios.opportunity));
+    PutIni(file, "Default", "MaxValue", IntegerText(100 - static_cast<int64_t>(ratios.opportunity)));
+    PutIni(file, "Default", "CurrValue", IntegerText(ratios.base));
+    if (!batch.Commit()) {
+        // The options stay in force for this run; the dialog stays open so the user may try again.
+        ShowNotice("Options Not Saved",
+                   "The options could not be written to " + file + ": " + batch.Reason() + ".{f7}",
+                   "They apply until the program ends. The file on disk is unchanged.{f6}");
+        return false;
+    }
     EZ_DISABLEC(kForm, kSave);
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include "app/text/cp1252.h"
 #include "report/page_fonts.h"
+#include "report/print_job.h"
 
 #include <QColor>
 #include <QFontMetricsF>
@@ -10,7 +11,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include <cmath>
 #include <variant>
@@ -97,33 +98,47 @@ QImage RenderPageImage(const PageRecord& page, double dotsPerInch) {
     return image;
 }
 
-bool PrintPageOn(QPrinter& printer, const PageRecord& page) {
+namespace {
+
+void SetLetterPage(QPagedPaintDevice& device) {
     // The page is drawn for US Letter portrait from the paper's corner.
-    printer.setPageLayout(
+    device.setPageLayout(
         QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    printer.setFullPage(true);
-    printer.setDocName(FromCp1252(page.title));
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    PaintPage(page, painter, printer.resolution());
-    return painter.end();
 }
 
-bool WriteProposalPdf(const PageRecord& page, const QString& path) {
-    // Through a temporary file that replaces the old one only when the page is whole, so a
-    // failed write never leaves half a PDF in place of the one that was there.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+} // namespace
+
+std::optional<QByteArray> ProposalPdfBytes(const PageRecord& page) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        QPdfWriter writer(&buffer);
+        SetLetterPage(writer);
         writer.setTitle(FromCp1252(page.title));
         writer.setCreator(QStringLiteral("Quillmark"));
         QPainter painter;
-        if (!painter.begin(&writer)) return false;
+        if (!painter.begin(&writer)) return std::nullopt;
         PaintPage(page, painter, writer.resolution());
-        if (!painter.end()) return false;
+        if (!painter.end()) return std::nullopt;
     }
-    return file.commit();
+    return bytes;
+}
+
+FileResult WriteProposalPdf(const PageRecord& page, const QString& path) {
+    // The page is made whole in memory first, then written by the program's safe writer, so a
+    // failed write never leaves half a PDF in place of the one that was there.
+    const std::optional<QByteArray> bytes = ProposalPdfBytes(page);
+    if (!bytes) return FileResult::Failed("the page could not be drawn");
+    return WriteFileAtomically(path, std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
+}
+
+PrintResult PrintPageOn(QPrinter& printer, const PageRecord& page) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const FileResult written = WriteProposalPdf(page, printer.outputFileName());
+        return {written.ok, written.reason};
+    }
+    const std::optional<QByteArray> bytes = ProposalPdfBytes(page);
+    if (!bytes) return {false, "the page could not be drawn"};
+    return SubmitPdfToPrinter(*bytes, printer, page.title);
 }

@@ -65,22 +65,24 @@ std::optional<std::string> MissingProfile(const std::string& planFile) {
 }
 
 std::optional<std::string> WhyPlannerCannotPrint(const std::string& planFile) {
+    if (auto unread = WhyProfilesUnread()) return unread;
     if (auto missing = MissingProfile(planFile)) return missing;
     return WhyNotPrintable({EZ_GETTEXT(kForm, kClient), EZ_GETTEXT(kForm, kStation),
                             EZ_GETTEXT(kForm, kSalesrep), EZ_GETTEXT(kForm, kBudget),
                             EZ_GETTEXT(kForm, kTotal)});
 }
 
-// The proposal of the planner's plan in the PDF file; false when the file could not be written.
-bool WritePlannerProposal(const QString& pdfFile) {
-    bool written = false;
+// The proposal of the planner's plan in the PDF file; the reason when it could not be written.
+FileResult WritePlannerProposal(const QString& pdfFile) {
+    FileResult written = FileResult::Failed("the proposal was not drawn");
     SetPageSink([&](const PageRecord& page) {
         written = WriteProposalPdf(page, pdfFile);
-        return written;
+        return written.ok;
     });
     const bool built = BuildProposal(ReadPlannerProposal());
     SetPageSink({});
-    return built && written;
+    if (!built && written) return FileResult::Failed("the proposal was not drawn");
+    return written;
 }
 
 // Empty when the PDF was written; otherwise what went wrong.
@@ -96,7 +98,9 @@ QString ExportProposal(const PdfRequest& request) {
     if (const auto refusal = WhyPlannerCannotPrint(ToCp1252(planFile)))
         return QStringLiteral("cannot print the plan in ") + planFile + QStringLiteral(": ") +
                FromCp1252(*refusal);
-    if (!WritePlannerProposal(request.pdfFile)) return QStringLiteral("cannot write ") + request.pdfFile;
+    if (const FileResult written = WritePlannerProposal(request.pdfFile); !written)
+        return QStringLiteral("cannot write ") + request.pdfFile + QStringLiteral(": ") +
+               QString::fromLocal8Bit(written.reason.c_str());
     return {};
 }
 

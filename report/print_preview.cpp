@@ -154,9 +154,11 @@ void PrintPreviewWindow::print() {
     printer.setPageSize(QPageSize(QPageSize::Letter));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (PrintPageOn(printer, page_)) return;
+    const PrintResult printed = PrintPageOn(printer, page_);
+    if (printed) return;
     ShowNotice("Printer Error",
-               "The proposal could not be printed on " + ToCp1252(printer.printerName()) + ".",
+               "The proposal could not be printed on " + ToCp1252(printer.printerName()) + ": " +
+                   printed.reason + ".",
                "Check that the printer is ready, then try again.");
 }
 
@@ -169,10 +171,13 @@ void PrintPreviewWindow::saveAsPdf() {
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().constFirst();
-    if (WriteProposalPdf(page_, path)) return;
+    const FileResult written = WriteProposalPdf(page_, path);
+    if (written) return;
     ShowNotice("Proposal Not Saved",
-               "The proposal could not be written to " + ToCp1252(QDir::toNativeSeparators(path)) + ".",
-               "Check that the folder exists and can be written, then try again.");
+               "The proposal could not be written to " + ToCp1252(QDir::toNativeSeparators(path)) + ": " +
+                   written.reason + ".",
+               "Any file of that name is unchanged. Check that the folder exists, can be written and has "
+               "room, then try again.");
 }
 
 bool ShowPrintPreview(const PageRecord& page) {

@@ -1,10 +1,12 @@
 // The planner window's event routing, its menu and toolbar commands and the command states.
+#include "app/settings/settings_file.h"
 #include "app/shell/app_paths.h"
 #include "app/shell/commands.h"
 #include "app/shell/placement.h"
 #include "app/shell/planner.h"
 #include "app/shell/planner_ids.h"
 #include "app/toolkit/ez.h"
+#include "msgbox/message_dialog.h"
 #include "plan/planner_fields.h"
 #include "plan/planner_profiles.h"
 #include "prefs/options.h"
@@ -33,6 +35,23 @@ void OnStarted() {
     PostUpdateCheck();
 }
 
+// The remembered client and the window's placement reach the settings file as one write, so a crash
+// or a full disk leaves all the old values or all the new ones; a failure is told before the window
+// goes.
+void SaveOnClose() {
+    std::string form = kForm;
+    std::string file = Paths().settingsFile;
+    SettingsBatch batch(file);
+    if (OptionOn(kRememberClient)) SaveClientInfo();
+    SavePlacement(form, file);
+    if (batch.Commit()) return;
+    ShowNotice("Settings Not Saved",
+               std::string(OptionOn(kRememberClient) ? "The client's plan and the window's place"
+                                                     : "The window's place") +
+                   " could not be written to " + file + ": " + batch.Reason() + ".{f7}",
+               "The file on disk is unchanged.{f6}");
+}
+
 void PlannerFormEvents(int32_t id, int32_t message) {
     if (id == kHelpCommand && message == kEzClick) {
         OpenHelp(15, PlannerShell().helpContext);
@@ -49,13 +68,9 @@ void PlannerFormEvents(int32_t id, int32_t message) {
     case kEzStarted:
         OnStarted();
         break;
-    case kEzClose: {
-        if (OptionOn(kRememberClient)) SaveClientInfo();
-        std::string form = kForm;
-        std::string file = Paths().settingsFile;
-        SavePlacement(form, file);
+    case kEzClose:
+        SaveOnClose();
         break;
-    }
     default:
         break;
     }

@@ -8,6 +8,8 @@
 
 #include <QSlider>
 
+#include <filesystem>
+
 using namespace qm;
 
 namespace {
@@ -147,6 +149,40 @@ TEST_F(ClientInfo, WithRememberClientOffOnlyThePlacementIsWritten) {
     EXPECT_EQ(text(kProfile), "None");
     EXPECT_EQ(text(kBase), "65");
     EXPECT_EQ(text(kOpportunity), "10");
+}
+
+TEST_F(ClientInfo, AClientThatCannotBeKeptIsToldAndTheFileLeftAsItWas) {
+    const std::string before = data.read("QMK.ini");
+    std::filesystem::permissions(data.path() / "QMK.ini", std::filesystem::perms::owner_read);
+    open();
+    FillPlan();
+    answerNextDialog(1); // "Settings Not Saved"
+    closeByCloseBox();
+    std::filesystem::permissions(data.path() / "QMK.ini",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    ASSERT_EQ(asked.size(), 1U);
+    EXPECT_EQ(asked[0].title, "Settings Not Saved");
+    EXPECT_NE(asked[0].text1.find("could not be written to " + data.file("QMK.ini") + ": the file is read-only"),
+              std::string::npos)
+        << asked[0].text1;
+    EXPECT_EQ(data.read("QMK.ini"), before);
+}
+
+TEST_F(ClientInfo, AMonthTooLargeToAddUpNeverMakesTheTotalAHundred) {
+    // A hand-edited profile: January 1e15, the other months adding up to 100 by themselves.
+    std::string profiles = "\"None\"\r\n";
+    for (int month = 0; month < 12; ++month) profiles += "0\r\n";
+    profiles += "\"Huge January\"\r\n1000000000000000\r\n";
+    for (int month = 1; month < 12; ++month) profiles += (month == 1 ? "45\r\n" : "5\r\n");
+    profiles += "\"Florists\"\r\n100\r\n";
+    for (int month = 1; month < 12; ++month) profiles += "0\r\n";
+    data.write("Categories.dat", profiles);
+    open();
+    FillPlan(); // a plan that prints with Florists
+    ASSERT_TRUE(offered(kMenuPrint, kPrintButton));
+    choose(kProfile, "Huge January");
+    EXPECT_NE(text(kTotal), "100.0");
+    EXPECT_TRUE(withheld(kMenuPrint, kPrintButton));
 }
 
 TEST_F(ClientInfo, TextsInQuotesKeepTheirQuotes) {

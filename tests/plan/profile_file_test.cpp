@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
+#include <sys/stat.h>
 #include <limits>
 #include <memory>
 #include <random>
@@ -273,6 +275,24 @@ TEST(ProfileFile, RowsAfterAnEmptyNameAreDropped) {
         EXPECT_TRUE(store->rows[row].name.empty());
         EXPECT_EQ(store->rows[row].percentages, (std::array<float, 12>{}));
     }
+    // ... but not lost: a save writes them back after the rows in use.
+    EXPECT_EQ(store->unreadTail, RowLines("\"\"", {"2"}) + RowLines("\"B\"", {"3"}));
+    EXPECT_EQ(ProfileFileText(*store) + store->unreadTail, text);
+}
+
+TEST(ProfileFile, ABlankLineInsideARowIsAnEmptyFieldAndBetweenRowsIsSkipped) {
+    // A blank line where a month is due is that month, 0, so the fields after it keep their places;
+    // where a name is due it only separates two rows.
+    const std::string januaryBlank = RowLines("\"Blank January\"", {"  ", "9"}); // January blank-only
+    const std::string text = RowLines("\"None\"", {}) + "\r\n\r\n" + januaryBlank + "\t\r\n" +
+                             RowLines("\"Next\"", {"7"}) + "\r\n";
+    auto store = NewStore();
+    ReadProfileFileText(*store, text);
+    EXPECT_EQ(ProfileNames(*store), (std::vector<std::string>{"None", "Blank January", "Next"}));
+    EXPECT_EQ(store->rows[1].percentages[0], 0.0f);
+    EXPECT_EQ(store->rows[1].percentages[1], 9.0f);
+    EXPECT_EQ(store->rows[2].percentages[0], 7.0f);
+    EXPECT_TRUE(store->unreadTail.empty());
 }
 
 TEST(ProfileFile, ReaderStopsAtTheLastRowOfTheStore) {
@@ -284,6 +304,27 @@ TEST(ProfileFile, ReaderStopsAtTheLastRowOfTheStore) {
     ASSERT_EQ(ProfilesInUse(*store), kProfileRows);
     EXPECT_EQ(store->rows[kProfileRows - 1].name, "P1500");
     EXPECT_EQ(store->rows[kProfileRows - 1].percentages[0], 500.0f);
+    // The rows past the store's end are kept for the next save.
+    EXPECT_EQ(store->unreadTail.substr(0, 9), "\"P1501\"\r\n");
+    EXPECT_EQ(ProfileFileText(*store) + store->unreadTail, text);
+}
+
+TEST(ProfileFile, MoreProfilesThanTheStoreHoldsAreToldAndKeptByASave) {
+    TempFolder folder;
+    std::string text;
+    for (int row = 0; row < 600; ++row)
+        text += RowLines("\"P" + std::to_string(1000 + row) + "\"", {std::to_string(row)});
+    folder.write("Categories.dat", text);
+    auto store = NewStore();
+    const ProfileFileState state = LoadProfiles(*store, PathIn(folder, "Categories.dat"));
+    EXPECT_TRUE(state.readable);
+    EXPECT_TRUE(state.overCapacity);
+    RemoveProfile(*store, 3); // the user deletes one: the rest must still be in the file
+    ASSERT_TRUE(SaveProfiles(*store, PathIn(folder, "Categories.dat")));
+    const std::string saved = folder.read("Categories.dat");
+    EXPECT_EQ(saved.find("\"P1003\""), std::string::npos);
+    EXPECT_NE(saved.find("\"P1599\"\r\n599\r\n"), std::string::npos);
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 13 * 599);
 }
 
 TEST(ProfileFile, JunkNeverBreaksTheReader) {
@@ -306,19 +347,39 @@ TEST(ProfileFile, JunkNeverBreaksTheReader) {
     }
 }
 
-TEST(ProfileFile, AnEmptyOrUnreadableFileGivesTheBuiltInTableAndIsLeftAlone) {
-    TempFolder folder;
-    folder.write("Categories.dat", "");
-    auto store = NewStore();
-    EXPECT_FALSE(LoadProfiles(*store, PathIn(folder, "Categories.dat")));
-    EXPECT_EQ(ProfilesInUse(*store), 42);
-    EXPECT_EQ(folder.read("Categories.dat"), "");
-
-    std::filesystem::create_directory(folder.path() / "Folder.dat");
-    auto fromFolder = NewStore();
-    EXPECT_FALSE(LoadProfiles(*fromFolder, PathIn(folder, "Folder.dat")));
-    EXPECT_EQ(ProfilesInUse(*fromFolder), 42);
-    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "Folder.dat"));
+TEST(ProfileFile, AFileThatCannotBeUsedGivesTheBuiltInTableIsToldAndLeftAlone) {
+    const struct {
+        const char* what;
+        std::function<void(const TempFolder&)> prepare;
+        const char* reason; // part of the reason given
+    } cases[] = {
+        {"an empty file", [](const TempFolder& f) { f.write("Categories.dat", ""); }, "no Business Profile"},
+        {"a first name that is empty",
+         [](const TempFolder& f) { f.write("Categories.dat", RowLines("\"\"", {}) + RowLines("\"A\"", {"1"})); },
+         "no Business Profile"},
+        {"a folder", [](const TempFolder& f) { std::filesystem::create_directory(f.path() / "Categories.dat"); },
+         "folder"},
+        {"a FIFO nobody writes to (must not block)",
+         [](const TempFolder& f) { ::mkfifo(f.file("Categories.dat").c_str(), 0600); }, "pipe"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        c.prepare(folder);
+        const auto before = std::filesystem::status(folder.path() / "Categories.dat").type();
+        const std::string bytes = std::filesystem::is_regular_file(folder.path() / "Categories.dat")
+                                      ? folder.read("Categories.dat")
+                                      : std::string();
+        auto store = NewStore();
+        const ProfileFileState state = LoadProfiles(*store, PathIn(folder, "Categories.dat"));
+        EXPECT_FALSE(state.readable);
+        EXPECT_NE(state.problem.find(c.reason), std::string::npos) << state.problem;
+        EXPECT_EQ(ProfilesInUse(*store), 42);
+        EXPECT_EQ(std::filesystem::status(folder.path() / "Categories.dat").type(), before);
+        if (before == std::filesystem::file_type::regular) {
+            EXPECT_EQ(folder.read("Categories.dat"), bytes);
+        }
+    }
 }
 
 TEST(ProfileFile, AFirstLoadThatCannotWriteStillGivesTheBuiltInTable) {
@@ -391,7 +452,7 @@ TEST(ProfileFile, ASaveCutOffPartWayKeepsTheOldFile) {
     {
         FileSizeLimit limit(1000);
         ASSERT_TRUE(limit.active());
-        saved = SaveProfiles(*store, PathIn(folder, "Categories.dat"));
+        saved = SaveProfiles(*store, PathIn(folder, "Categories.dat")).ok;
     }
     EXPECT_FALSE(saved);
     EXPECT_EQ(folder.read("Categories.dat"), old);

@@ -87,13 +87,14 @@ TEST_F(PlannerProfiles, ARebuildThatCannotBeSavedTellsTheUserAndKeepsTheProfiles
 }
 
 TEST_F(PlannerProfiles, ProfilesThatCannotBeKeptAtTheFirstStartAreToldAndTheBuiltInOnesServe) {
-    // Something that is not a file stands where Categories.dat would be written.
-    std::filesystem::create_directory(data.path() / "Categories.dat");
+    // Categories.dat is missing, and where it would be written there is no folder: a link that
+    // leads nowhere.
+    std::filesystem::create_symlink("missing/Categories.dat", data.path() / "Categories.dat");
     answer(kOkButton);
     open();
     EXPECT_EQ(titles, (std::vector<std::string>{"Business Profiles Not Saved"}));
     EXPECT_EQ(EZ_FINDNEXT(kForm, kProfile, "Women's Wear Stores", 0), 41); // the built-in table, last row
-    EXPECT_TRUE(std::filesystem::is_directory(data.path() / "Categories.dat")) << "left as it was";
+    EXPECT_TRUE(std::filesystem::is_symlink(data.path() / "Categories.dat")) << "left as it was";
 }
 
 TEST_F(PlannerProfiles, AFirstStartWritesTheBuiltInProfilesWithoutANotice) {

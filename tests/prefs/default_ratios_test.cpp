@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(DefaultRatioLimits, OpportunityAtMost100ThenBaseAtMostWhatItLeaves) {
+TEST(DefaultRatioLimits, OpportunityFrom0To100ThenBaseUpToWhatItLeaves) {
     struct Case {
         const char* opportunity;
         const char* base;
@@ -18,12 +18,12 @@ TEST(DefaultRatioLimits, OpportunityAtMost100ThenBaseAtMostWhatItLeaves) {
         {"150", "65", {100, 0}, 0},
         {"20", "75", {20, 75}, 5},
         {"10", "95", {10, 90}, 0},
-        {"100", "-5", {100, -5}, 5},
-        {"-20", "200", {-20, 120}, 0}, // no lower limit
+        {"100", "-5", {100, 0}, 0},  // nothing below 0: Events would show more than what is left
+        {"-20", "200", {0, 100}, 0},
         {"abc", "", {0, 0}, 100},
         {" 12.5%", "64.5", {12, 64}, 24}, // leading number, halves to even
         {"11.5", "65.5", {12, 66}, 22},
-        {"-99999999999", "99999999999", {INT32_MIN, INT32_MAX}, 101}, // held in range, no overflow
+        {"-99999999999", "99999999999", {0, 100}, 0}, // held in range, no overflow
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.opportunity) + " / " + c.base);

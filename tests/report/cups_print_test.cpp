@@ -119,6 +119,53 @@ TEST_F(PrintThroughCups, TheProgramsPrintingReachesTheQueue) {
     expectPrinted(queue->nextPrintedPdf(before), sent);
 }
 
+// Runs a CUPS administration command against the private scheduler.
+void Admin(const char* command, const QStringList& arguments) {
+    QProcess process;
+    process.start(QString::fromLatin1(command), arguments);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    ASSERT_EQ(process.exitCode(), 0) << command << ": " << process.readAllStandardError().toStdString();
+}
+
+TEST_F(PrintThroughCups, AJobThePrintSystemWillNotPrintIsToldWithItsReason) {
+    // A second queue of the same printer, removed after it was chosen: a printer that is gone.
+    const QString q = queue->queue;
+    const QString gone = q + QStringLiteral("-gone");
+    Admin("lpadmin", {QStringLiteral("-p"), gone, QStringLiteral("-v"), QStringLiteral("cups-pdf:/") + q,
+                      QStringLiteral("-P"), QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"),
+                      QStringLiteral("-E")});
+    const struct {
+        const char* what;
+        QString printerName;
+        const char* stop;    // the command that makes the queue refuse or hold jobs (or removes it)
+        const char* restart; // the command that undoes it
+        const char* reason;  // what the print system's reason must say
+    } cases[] = {
+        {"a queue that rejects jobs", q, "cupsreject", "cupsaccept", "not accepting jobs"},
+        {"a stopped printer", q, "cupsdisable", "cupsenable", "stopped"},
+        {"a printer that is gone", gone, nullptr, nullptr, "does not know"},
+    };
+    const PageRecord page = RecordProposal(FloristsPlan());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(c.printerName); // chosen while the printer is there
+        ASSERT_EQ(printer.printerName(), c.printerName);
+        if (c.stop)
+            Admin(c.stop, {c.printerName});
+        else
+            Admin("lpadmin", {QStringLiteral("-x"), c.printerName});
+        const PrintResult printed = PrintPageOn(printer, page);
+        if (c.restart) Admin(c.restart, {c.printerName});
+        EXPECT_FALSE(printed.ok);
+        EXPECT_NE(printed.reason.find(c.reason), std::string::npos) << printed.reason;
+    }
+    // A held job would print once the printer is started again; none of them may reach paper late.
+    QProcess cancel;
+    cancel.start(QStringLiteral("cancel"), {QStringLiteral("-a"), q});
+    cancel.waitForFinished(30000);
+}
+
 TEST_F(PrintThroughCups, TheWrittenPdfPrintsWithLp) {
     const QString pdf = queue->path("proposal.pdf");
     ASSERT_TRUE(WriteProposalPdf(RecordProposal(FloristsPlan()), pdf));

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <regex>
 #include <string>
@@ -227,7 +228,7 @@ TEST_F(PdfCommand, FilesThatCannotBeReadOrWrittenAreToldInOneLine) {
          "quillmark: cannot read the plan file " + work.file("no such plan.ini") + "\n"},
         {{QStringLiteral("--pdf"), path("no such folder/out.pdf"), QStringLiteral("--plan"),
           path("plan.ini")},
-         "quillmark: cannot write " + work.file("no such folder/out.pdf") + "\n"},
+         "quillmark: cannot write " + work.file("no such folder/out.pdf") + ": No such file or directory\n"},
     };
     for (const auto& [arguments, message] : cases) {
         const ProgramRun run = quillmark(arguments);
@@ -235,6 +236,37 @@ TEST_F(PdfCommand, FilesThatCannotBeReadOrWrittenAreToldInOneLine) {
         EXPECT_EQ(run.standardError, message);
     }
     EXPECT_FALSE(QFileInfo::exists(path("out.pdf")));
+}
+
+TEST_F(PdfCommand, ProfilesThatCannotBeReadAreNeverReplacedByTheBuiltInOnes) {
+    // Printing the built-in curve instead of the user's own would be a wrong proposal with exit 0.
+    work.write("plan.ini", InfoSection(TestShopPlan()));
+    const std::string unusable = "\"\"\r\n" + ProfileFile();
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+        const char* reason;
+    } cases[] = {
+        {"a first name that is empty", [&] { data.write("Categories.dat", unusable); }, "it holds no Business Profile"},
+        {"a folder",
+         [&] {
+             std::filesystem::remove(data.path() / "Categories.dat");
+             std::filesystem::create_directory(data.path() / "Categories.dat");
+         },
+         "it is a folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.prepare();
+        const auto before = Contents(data);
+        const ProgramRun run =
+            quillmark({QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("--plan"), path("plan.ini")});
+        EXPECT_EQ(run.exitCode, 1);
+        const std::string told = data.file("Categories.dat") + " cannot be read: " + c.reason;
+        EXPECT_NE(run.standardError.find(told), std::string::npos) << run.standardError << "\nwanted: " << told;
+        EXPECT_FALSE(QFileInfo::exists(path("out.pdf")));
+        EXPECT_EQ(Contents(data), before);
+    }
 }
 
 TEST_F(PdfCommand, AMistakenCommandLineIsAUsageError) {

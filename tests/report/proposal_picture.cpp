@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     bool written = false;
     SetPageSink([&](const PageRecord& page) {
         if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            written = WriteProposalPdf(page, path);
+            written = WriteProposalPdf(page, path).ok;
         else
             written = dpi > 0 && RenderPageImage(page, dpi).save(path);
         return written;
