@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -68,6 +72,33 @@ TEST(FullDisk, EveryWriterKeepsTheOldFileAndSaysWhy) {
         EXPECT_FALSE(result.reason.empty());
         EXPECT_EQ(disk->Snapshot(), before);
     }
+}
+
+TEST(FullDisk, ThePdfCommandFailsAndKeepsTheOldPdf) {
+    std::string why;
+    const auto disk = FullDisk::Mount(256 * 1024, &why);
+    if (!disk) GTEST_SKIP() << why;
+    const std::string plan = disk->write(
+        "plan.ini", "[Info]\r\nClient=Bloom\r\nStation=WQMK\r\nSalesrep=Pat\r\nPresentDate=2458428\r\n"
+                    "StartMonth=November\r\nYear=2458428\r\nBudget=12000\r\nRate=50\r\nProfile=Florists\r\n");
+    disk->write("Categories.dat", "");
+    std::filesystem::remove(disk->path() / "Categories.dat"); // made from the built-in table at start
+    const std::string oldPdf = "%PDF-1.4 last week's proposal";
+    disk->write("plan.pdf", oldPdf);
+    disk->Fill(8192); // room for the profiles, not for the PDF
+
+    QProcess quillmark;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUILLMARK_HOME"), Q(disk->path().string()));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    quillmark.setProcessEnvironment(environment);
+    quillmark.start(qEnvironmentVariable("QUILLMARK_PROGRAM"),
+                    {QStringLiteral("--pdf"), Q(disk->file("plan.pdf")), QStringLiteral("--plan"), Q(plan)});
+    ASSERT_TRUE(quillmark.waitForFinished(60000));
+    const std::string said = quillmark.readAllStandardError().toStdString();
+    EXPECT_EQ(quillmark.exitCode(), 1) << said;
+    EXPECT_EQ(said, "quillmark: cannot write " + disk->file("plan.pdf") + ": No space left on device\n");
+    EXPECT_EQ(disk->read("plan.pdf"), oldPdf);
 }
 
 } // namespace
