@@ -2,6 +2,8 @@
 // printed to PDF and read back with pdftotext. No two texts overlap, no text runs over a rule
 // or out of its box, names are shortened with "…" only at the readable minimum, and every
 // amount stays whole. A month too small for its percentage tag has the tag above its bar.
+#include "app/text/cp1252.h"
+#include "report/page_fonts.h"
 #include "report/page_render.h"
 #include "report/page_text_width.h"
 #include "report/proposal_fit.h"
@@ -13,7 +15,9 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+#include <QFont>
 #include <QImage>
+#include <QRawFont>
 
 #include <algorithm>
 #include <cmath>
@@ -229,6 +233,30 @@ TEST(ProposalFitting, TheShorterOfTwoNamesStaysWhole) {
     EXPECT_EQ(line.text.rfind("Presented by: Pat Ortega, WWW", 0), 0u) << line.text;
     EXPECT_EQ(line.text.back(), '\x85');
     EXPECT_LE(TextWidthInches(line.text, PageFont{"Arial", kReadableMinimumPoints, 17}), 7.5f);
+}
+
+TEST(ProposalFitting, EveryCharacterIsMeasuredAsTheInstalledFaceDrawsIt) {
+    for (const int style : {16, 17}) {
+        QFont font(FamilyForFace(QStringLiteral("Arial")));
+        font.setBold(style == 17);
+        font.setPixelSize(2048);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        const QRawFont raw = QRawFont::fromFont(font);
+        ASSERT_TRUE(raw.isValid());
+        int measured = 0;
+        for (int code = 0x20; code <= 0xFF; ++code) {
+            const std::string one(1, static_cast<char>(code));
+            const QString text = FromCp1252(one);
+            const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+            if (glyphs.size() != 1 || glyphs.front() == 0) continue; // a code page gap
+            const double drawn = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics).front().x();
+            // At 2048 points a unit of the table is a point: 1/72 inch.
+            EXPECT_NEAR(TextWidthInches(one, PageFont{"Arial", 2048, style}) * 72, drawn, 0.5)
+                << "character 0x" << std::hex << code << " style " << std::dec << style;
+            ++measured;
+        }
+        EXPECT_GE(measured, 200) << "the face draws nearly all of code page 1252";
+    }
 }
 
 TEST(ProposalFitting, TheMeasuredWidthsAreTheDrawnOnes) {
