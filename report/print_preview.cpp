@@ -17,21 +17,30 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 
-// The zoom steps in percent of the paper's true size; the preview opens at true size, where
-// the page's 9-point texts read as on paper.
-constexpr std::array<int, 7> kZoomSteps = {50, 67, 75, 100, 125, 150, 200};
-constexpr size_t kTrueSize = 3;
+// The zoom steps in percent of the paper's true size, for zooming in and out from any zoom.
+constexpr std::array<int, 11> kZoomSteps = {25, 33, 50, 67, 75, 100, 125, 150, 200, 300, 400};
+// The room around the page inside the scroll area, in pixels.
+constexpr int kPageMargin = 10;
+// A wheel's notch; a high-resolution wheel zooms once its turns add up to one.
+constexpr int kWheelNotch = 120;
+// The smallest zoom a fit may reach in a very small window.
+constexpr double kSmallestFit = 0.05;
 
 // The window's texts (code page 1252: 0x85 is the ellipsis).
 constexpr const char* kTitle = "Print Preview";
+constexpr const char* kFitPageCaption = "&Fit Page";
+constexpr const char* kFitWidthCaption = "Fit &Width";
 constexpr const char* kZoomOutCaption = "Zoom &Out";
 constexpr const char* kZoomInCaption = "Zoom &In";
 constexpr const char* kPrintCaption = "&Print\x85";
@@ -72,20 +81,27 @@ QWidget* WindowInUse() {
 } // namespace
 
 PrintPreviewWindow::PrintPreviewWindow(PageRecord page, QWidget* parent)
-    : QDialog(parent), page_(std::move(page)), zoomStep_(kTrueSize) {
+    : QDialog(parent), page_(std::move(page)) {
     setWindowTitle(Text(kTitle));
     setModal(true);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setBackgroundRole(QPalette::Dark);
-    scroll->setAlignment(Qt::AlignCenter);
-    pageView_ = new QLabel(scroll);
+    scroll_ = new QScrollArea(this);
+    scroll_->setBackgroundRole(QPalette::Dark);
+    scroll_->setAlignment(Qt::AlignCenter);
+    scroll_->setAccessibleName(QStringLiteral("Page view"));
+    pageView_ = new QLabel(scroll_);
     pageView_->setAccessibleName(QStringLiteral("Page"));
-    scroll->setWidget(pageView_);
+    scroll_->setWidget(pageView_);
+    scroll_->viewport()->installEventFilter(this);
 
     auto* buttons = new QHBoxLayout;
+    fitPageButton_ = AddButton(buttons, kFitPageCaption, this);
+    fitWidthButton_ = AddButton(buttons, kFitWidthCaption, this);
+    fitPageButton_->setCheckable(true);
+    fitWidthButton_->setCheckable(true);
     zoomOutButton_ = AddButton(buttons, kZoomOutCaption, this);
     zoomLabel_ = new QLabel(this);
+    zoomLabel_->setAccessibleDescription(QStringLiteral("Zoom"));
     zoomLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000 %")));
     zoomLabel_->setAlignment(Qt::AlignCenter);
     buttons->addWidget(zoomLabel_);
@@ -96,56 +112,123 @@ PrintPreviewWindow::PrintPreviewWindow(PageRecord page, QWidget* parent)
     QPushButton* closeButton = AddButton(buttons, kCloseCaption, this);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scroll, 1);
+    layout->addWidget(scroll_, 1);
     layout->addLayout(buttons);
 
+    connect(fitPageButton_, &QPushButton::clicked, this, &PrintPreviewWindow::fitPage);
+    connect(fitWidthButton_, &QPushButton::clicked, this, &PrintPreviewWindow::fitWidth);
     connect(zoomOutButton_, &QPushButton::clicked, this, &PrintPreviewWindow::zoomOut);
     connect(zoomInButton_, &QPushButton::clicked, this, &PrintPreviewWindow::zoomIn);
     connect(printButton, &QPushButton::clicked, this, &PrintPreviewWindow::print);
     connect(saveButton, &QPushButton::clicked, this, &PrintPreviewWindow::saveAsPdf);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(new QShortcut(QKeySequence::ZoomIn, this), &QShortcut::activated, this,
-            &PrintPreviewWindow::zoomIn);
-    connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, this,
-            &PrintPreviewWindow::zoomOut);
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
-            &PrintPreviewWindow::print);
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
-            &PrintPreviewWindow::saveAsPdf);
+    // The keys of document viewers: Ctrl++ (or Ctrl+=, the same key unshifted), Ctrl+- and
+    // Ctrl+0 for the whole page again.
+    const std::array<std::pair<QKeySequence, void (PrintPreviewWindow::*)()>, 6> keys = {{
+        {QKeySequence::ZoomIn, &PrintPreviewWindow::zoomIn},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), &PrintPreviewWindow::zoomIn},
+        {QKeySequence::ZoomOut, &PrintPreviewWindow::zoomOut},
+        {QKeySequence(Qt::CTRL | Qt::Key_0), &PrintPreviewWindow::fitPage},
+        {QKeySequence::Print, &PrintPreviewWindow::print},
+        {QKeySequence::Save, &PrintPreviewWindow::saveAsPdf},
+    }};
+    for (const auto& [sequence, command] : keys)
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, command);
     closeButton->setFocus();
 
-    showPage();
-    // The whole width of the page at true size, and as much of its height as the screen holds.
-    const QSize pageSize = pageView_->size();
+    // Nine tenths of the screen's height, and as wide as the whole page needs at that height.
     const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    resize(std::min(pageSize.width() + 60, screen.width()),
-           std::min(pageSize.height() + 90, screen.height() * 9 / 10));
+    const int height = screen.height() * 9 / 10;
+    const int pageHeight = height - buttons->sizeHint().height() - 4 * kPageMargin;
+    const int width = static_cast<int>(pageHeight * kPageWidthInches / kPageHeightInches) + 4 * kPageMargin;
+    resize(std::min(std::max(width, sizeHint().width()), screen.width()), height);
+    showPage();
 }
 
 int PrintPreviewWindow::zoomPercent() const {
-    return kZoomSteps[zoomStep_];
+    return static_cast<int>(std::lround(zoom_ * 100));
+}
+
+void PrintPreviewWindow::fitPage() {
+    fit_ = Fit::Page;
+    showPage();
+}
+
+void PrintPreviewWindow::fitWidth() {
+    fit_ = Fit::Width;
+    showPage();
 }
 
 void PrintPreviewWindow::zoomIn() {
-    if (zoomStep_ + 1 < kZoomSteps.size()) ++zoomStep_;
-    showPage();
+    const double percent = zoom_ * 100;
+    const auto next =
+        std::find_if(kZoomSteps.begin(), kZoomSteps.end(), [&](int step) { return step > percent + 0.5; });
+    zoomTo((next == kZoomSteps.end() ? kZoomSteps.back() : *next) / 100.0);
 }
 
 void PrintPreviewWindow::zoomOut() {
-    if (zoomStep_ > 0) --zoomStep_;
+    const double percent = zoom_ * 100;
+    const auto next =
+        std::find_if(kZoomSteps.rbegin(), kZoomSteps.rend(), [&](int step) { return step < percent - 0.5; });
+    zoomTo((next == kZoomSteps.rend() ? kZoomSteps.front() : *next) / 100.0);
+}
+
+void PrintPreviewWindow::zoomTo(double zoom) {
+    fit_ = Fit::None;
+    zoom_ = zoom;
     showPage();
 }
 
+double PrintPreviewWindow::fittedZoom() const {
+    const QSize room = scroll_->maximumViewportSize() - QSize(2 * kPageMargin, 2 * kPageMargin);
+    const double trueWidth = kPageWidthInches * logicalDpiX();
+    const double trueHeight = kPageHeightInches * logicalDpiY();
+    if (fit_ == Fit::Width) {
+        // The page will be taller than the window: leave room for the scroll bar it brings.
+        const int bar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+        return std::max(kSmallestFit, (room.width() - bar) / trueWidth);
+    }
+    return std::max(kSmallestFit, std::min(room.width() / trueWidth, room.height() / trueHeight));
+}
+
+bool PrintPreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_->viewport()) {
+        if (event->type() == QEvent::Resize && fit_ != Fit::None) {
+            // Only when the fit asks for another size, so that the page's own new size (and the
+            // scroll bars it may bring or take) does not start it again.
+            if (std::fabs(fittedZoom() - zoom_) > 1e-3) showPage();
+        } else if (event->type() == QEvent::Wheel) {
+            auto* wheel = static_cast<QWheelEvent*>(event);
+            if (wheel->modifiers() & Qt::ControlModifier) {
+                wheelTurn_ += wheel->angleDelta().y();
+                for (; wheelTurn_ >= kWheelNotch; wheelTurn_ -= kWheelNotch)
+                    zoomIn();
+                for (; wheelTurn_ <= -kWheelNotch; wheelTurn_ += kWheelNotch)
+                    zoomOut();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void PrintPreviewWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (fit_ != Fit::None) showPage(); // the window's final size is known now
+}
+
 void PrintPreviewWindow::showPage() {
+    if (fit_ != Fit::None) zoom_ = fittedZoom();
     const double ratio = devicePixelRatioF();
-    const double dotsPerInch = logicalDpiX() * zoomPercent() / 100.0;
-    QImage image = RenderPageImage(page_, dotsPerInch * ratio);
+    QImage image = RenderPageImage(page_, logicalDpiX() * zoom_ * ratio);
     image.setDevicePixelRatio(ratio);
     pageView_->setPixmap(QPixmap::fromImage(image));
     pageView_->resize(pageView_->sizeHint());
     zoomLabel_->setText(QString::number(zoomPercent()) + QStringLiteral(" %"));
-    zoomOutButton_->setEnabled(zoomStep_ > 0);
-    zoomInButton_->setEnabled(zoomStep_ + 1 < kZoomSteps.size());
+    zoomOutButton_->setEnabled(zoomPercent() > kZoomSteps.front());
+    zoomInButton_->setEnabled(zoomPercent() < kZoomSteps.back());
+    fitPageButton_->setChecked(fit_ == Fit::Page);
+    fitWidthButton_->setChecked(fit_ == Fit::Width);
 }
 
 void PrintPreviewWindow::print() {

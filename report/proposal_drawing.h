@@ -27,6 +27,8 @@ void DrawMonthlyTotals(std::int16_t doc, const ProposalFigures& figures, const P
 inline constexpr int kEmphasised = 17;
 inline constexpr int kPlain = 16;
 void SelectFont(std::int16_t doc, float points, int style = kEmphasised);
+// The page font of that size and style, for measuring texts before they are drawn.
+PageFont PageFontOf(float points, int style = kEmphasised);
 // Money as the page shows it: currency symbol, whole units, thousands separators.
 std::string MoneyText(const ProposalFigures& figures, Money value);
 // " (29%)" style: the whole percentage of a ratio after the given opening.

@@ -1,27 +1,50 @@
 #include "report/page_layer.h"
+#include "report/page_text_width.h"
 #include "report/proposal_drawing.h"
+#include "report/proposal_fit.h"
+
+#include <algorithm>
 
 namespace {
 constexpr float kCentre = 4.25f, kLeftEdge = 0.5f, kRightEdge = 8.0f;
 constexpr float kChartTop = 0.9f, kChartBottom = 7.0f;
 constexpr float kAverageLineEnd = 7.98f;
+constexpr float kHeadlinePoints = 12, kPresenterPoints = 10, kDatePoints = 9, kBudgetPoints = 10;
+
+// The headline stays centred and clear of the presentation date at the right of its line.
+float HeadlineSpace(const std::string& date) {
+    const float dateLeft = kRightEdge - TextWidthInches(date, PageFontOf(kDatePoints, kPlain));
+    return 2 * std::min(kCentre - kLeftEdge, dateLeft - kTextGap - kCentre);
+}
+
+void DrawFitted(std::int16_t doc, float x, float y, int alignment, const FittedLine& line) {
+    SelectFont(doc, line.points);
+    dpText(doc, x, y, alignment, line.text);
+}
+
 } // namespace
 
 void DrawHeadline(std::int16_t doc, const ProposalFigures& f) {
-    SelectFont(doc, 12);
-    dpText(doc, kCentre, 0.5f, 1, "Yearly Proposal for " + f.client);
-    SelectFont(doc, 10);
-    dpText(doc, kCentre, 0.7f, 1, "Presented by: " + f.salesrep + ", " + f.station);
-    SelectFont(doc, 9, kPlain);
-    dpText(doc, kRightEdge, 0.5f, 2, "Presented: " + f.presentationDate);
+    const std::string date = "Presented: " + f.presentationDate;
+    DrawFitted(doc, kCentre, 0.5f, 1,
+               FitLineWithNames({{"Yearly Proposal for "}, {f.client, true}}, PageFontOf(kHeadlinePoints),
+                                HeadlineSpace(date)));
+    DrawFitted(doc, kCentre, 0.7f, 1,
+               FitLineWithNames({{"Presented by: "}, {f.salesrep, true}, {", "}, {f.station, true}},
+                                PageFontOf(kPresenterPoints), kRightEdge - kLeftEdge));
+    SelectFont(doc, kDatePoints, kPlain);
+    dpText(doc, kRightEdge, 0.5f, 2, date);
 
     dpRect(doc, kLeftEdge, kChartTop, kRightEdge, kChartBottom, 2, kPageWhite, kPageBlack);
     const float averageY = kChartBottom - f.scale * kAverageMonthPercent;
     dpLine(doc, kLeftEdge, averageY, kAverageLineEnd, averageY, 2, kPageBlack);
 
-    SelectFont(doc, 10);
-    dpText(doc, kLeftEdge, 0.85f, 0, "TOTAL BUDGET: " + MoneyText(f, f.budget));
-    dpText(doc, kRightEdge, 0.85f, 2,
-           "OPPORTUNITY BUDGET: " + MoneyText(f, f.opportunityAmount) +
-               PercentInParentheses(" (", f.opportunityRatio));
+    // The two headings share their line: they shrink together until both fit side by side.
+    const std::string total = "TOTAL BUDGET: " + MoneyText(f, f.budget);
+    const std::string opportunity = "OPPORTUNITY BUDGET: " + MoneyText(f, f.opportunityAmount) +
+                                    PercentInParentheses(" (", f.opportunityRatio);
+    SelectFont(doc, FitNumberSize(total + opportunity, PageFontOf(kBudgetPoints),
+                                  kRightEdge - kLeftEdge - kTextGap));
+    dpText(doc, kLeftEdge, 0.85f, 0, total);
+    dpText(doc, kRightEdge, 0.85f, 2, opportunity);
 }

@@ -1,5 +1,6 @@
 #include "report/page_layer.h"
 #include "report/proposal_drawing.h"
+#include "report/proposal_fit.h"
 
 namespace {
 
@@ -15,12 +16,16 @@ struct Bracket {
 constexpr Bracket kEventsBracket{0.6f, 7.9f, 1.05f, 1.30f, 0.59f, 1.05f, 0.95f, 1.15f, 1.10f};
 constexpr Bracket kBaseBracket{0.5f, 8.0f, 7.35f, 7.8f, 0.5f, 7.8f, 7.7f, 7.85f, 7.85f};
 constexpr float kCaptionLeft = 2.75f, kCaptionRight = 5.75f, kCentre = 4.25f;
+constexpr float kCaptionPoints = 9;
 
 void DrawBracket(std::int16_t doc, const Bracket& b, const std::string& caption) {
     dpLine(doc, b.left, b.uprightTop, b.left, b.uprightBottom, 1, kPageBlack);
     dpLine(doc, b.right, b.uprightTop, b.right, b.uprightBottom, 1, kPageBlack);
     dpLine(doc, b.barLeft, b.barY, b.right, b.barY, 1, kPageBlack);
     dpRect(doc, kCaptionLeft, b.captionTop, kCaptionRight, b.captionBottom, -1, kPageWhite, kPageWhite);
+    // The caption stays on its white background, off the bracket's lines.
+    SelectFont(
+        doc, FitNumberSize(caption, PageFontOf(kCaptionPoints), kCaptionRight - kCaptionLeft - 2 * kTextGap));
     dpText(doc, kCentre, b.captionY, 1, caption);
 }
 

@@ -8,6 +8,10 @@ void SelectFont(std::int16_t doc, float points, int style) {
     dpFont(doc, style, points, 0, "Arial");
 }
 
+PageFont PageFontOf(float points, int style) {
+    return PageFont{"Arial", points, style};
+}
+
 std::string MoneyText(const ProposalFigures& figures, Money value) {
     return FormatMoney(value, kWholeMoneyMask, figures.currency);
 }

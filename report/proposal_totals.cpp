@@ -1,7 +1,9 @@
 #include "report/page_layer.h"
 #include "report/proposal_drawing.h"
+#include "report/proposal_fit.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -22,8 +24,17 @@ constexpr float kFirstRowLineY = 8.918f, kRowStep = 0.168f;
 constexpr float kHeadingY = 8.7f;
 constexpr float kCentre = 4.25f;
 
+constexpr float kTextPoints = 9;
+// A row's texts: the label from the left edge, the amounts right-aligned, each in its column
+// (between the rules at left + 0.75, left + 1.625 and left + 2.5).
+constexpr float kLabelInset = 0.05f, kBaseRight = 1.61f, kEventsRight = 2.45f, kTotalInset = 0.05f;
+constexpr float kBaseSpace = kBaseRight - 0.75f - kTextGap;
+constexpr float kEventsSpace = kEventsRight - 1.625f - kTextGap;
+constexpr float kTotalSpace = 3.5f - kTotalInset - 2.5f - kTextGap;
+
 // The summary lines stand below the boxes, one row step apart.
 constexpr float kSummaryCaptionX = 4.25f, kSummaryAmountX = 5.0f;
+constexpr float kSummaryAmountSpace = kSummaryAmountX - kSummaryCaptionX - kTextGap;
 
 void DrawBoxes(std::int16_t doc) {
     for (const TotalsBox& box : kBoxes) {
@@ -41,16 +52,29 @@ void DrawHeadings(std::int16_t doc) {
     }
 }
 
+// One size for every amount of the table: the one that the widest of them needs in its column.
+float AmountsSize(const ProposalFigures& f, const ProposalColumns& columns) {
+    std::vector<TextInSpace> amounts;
+    for (const ProposalColumn& column : columns) {
+        amounts.push_back({MoneyText(f, column.base), kBaseSpace});
+        amounts.push_back({MoneyText(f, column.events), kEventsSpace});
+        amounts.push_back({MoneyText(f, column.base + column.events), kTotalSpace});
+    }
+    return FitNumbersSize(amounts, PageFontOf(kTextPoints));
+}
+
 void DrawRow(std::int16_t doc, const ProposalFigures& f, const TotalsBox& box, size_t row,
-             const ProposalColumn& column) {
+             const ProposalColumn& column, float amountsPoints) {
     const float y = kFirstRowLineY + kRowStep * static_cast<float>(row);
     // The box's frame closes the last row.
     if (row + 1 < kRowsPerBox) dpLine(doc, box.left, y, box.right, y, 0, kPageBlack);
     const float textY = y - 0.05f;
-    dpText(doc, box.left + 0.05f, textY, 0, column.label);
-    dpText(doc, box.left + 1.61f, textY, 2, MoneyText(f, column.base));
-    dpText(doc, box.left + 2.45f, textY, 2, MoneyText(f, column.events));
-    dpText(doc, box.right - 0.05f, textY, 2, MoneyText(f, column.base + column.events));
+    SelectFont(doc, kTextPoints);
+    dpText(doc, box.left + kLabelInset, textY, 0, column.label);
+    SelectFont(doc, amountsPoints);
+    dpText(doc, box.left + kBaseRight, textY, 2, MoneyText(f, column.base));
+    dpText(doc, box.left + kEventsRight, textY, 2, MoneyText(f, column.events));
+    dpText(doc, box.right - kTotalInset, textY, 2, MoneyText(f, column.base + column.events));
 }
 
 } // namespace
@@ -59,14 +83,15 @@ void DrawMonthlyTotals(std::int16_t doc, const ProposalFigures& f, const Proposa
     SelectFont(doc, 11);
     dpText(doc, kCentre, 8.4f, 1, "MONTHLY TOTALS");
     DrawBoxes(doc);
-    SelectFont(doc, 9);
+    SelectFont(doc, kTextPoints);
     DrawHeadings(doc);
+    const float amountsPoints = AmountsSize(f, columns);
 
     Money baseTotal = 0, eventsTotal = 0;
     for (const TotalsBox& box : kBoxes)
         for (size_t row = 0; row < kRowsPerBox; ++row) {
             const ProposalColumn& column = columns[box.firstColumn + row];
-            DrawRow(doc, f, box, row, column);
+            DrawRow(doc, f, box, row, column, amountsPoints);
             baseTotal += column.base;
             eventsTotal += column.events;
         }
@@ -77,9 +102,16 @@ void DrawMonthlyTotals(std::int16_t doc, const ProposalFigures& f, const Proposa
         {"OPPORTUNITY BUDGET:", f.opportunityAmount},
         {"GRAND TOTAL:", eventsTotal + baseTotal + f.opportunityAmount},
     }};
+    // The four amounts share one size, the one the widest needs beside its caption.
+    std::vector<TextInSpace> amounts;
+    for (const auto& [caption, amount] : summary)
+        amounts.push_back({MoneyText(f, amount), kSummaryAmountSpace});
+    const float summaryPoints = FitNumbersSize(amounts, PageFontOf(kTextPoints));
     for (size_t n = 0; n < summary.size(); ++n) {
         const float y = kBoxBottom + kRowStep * static_cast<float>(n + 1);
+        SelectFont(doc, kTextPoints);
         dpText(doc, kSummaryCaptionX, y, 2, summary[n].first);
-        dpText(doc, kSummaryAmountX, y, 2, MoneyText(f, summary[n].second));
+        SelectFont(doc, summaryPoints);
+        dpText(doc, kSummaryAmountX, y, 2, amounts[n].text);
     }
 }

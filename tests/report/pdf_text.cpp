@@ -1,6 +1,7 @@
 #include "tests/report/pdf_text.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -58,4 +59,25 @@ double MeanDifference(const QImage& a, const QImage& b) {
             sum += rowA[x] > rowB[x] ? rowA[x] - rowB[x] : rowB[x] - rowA[x];
     }
     return sum / (static_cast<double>(a.width()) * a.height());
+}
+
+std::vector<PdfWord> PdfWords(const QString& pdfFile) {
+    const QString page = QString::fromStdString(
+        Output(QStringLiteral("pdftotext"),
+               {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                QStringLiteral("1"), pdfFile, QStringLiteral("-")}));
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    std::vector<PdfWord> words;
+    for (const QRegularExpressionMatch& m : word.globalMatch(page)) {
+        QString text = m.captured(5);
+        text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&#39;"), QStringLiteral("'"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        words.push_back({text.toStdString(), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                         m.captured(3).toDouble(), m.captured(4).toDouble()});
+    }
+    return words;
 }

@@ -1,4 +1,5 @@
-// The print preview on its own: zoom, Save as PDF, Print, Close, and the notice for a PDF that
+// The print preview on its own: the whole page at first, fit page and width, zoom by buttons,
+// keys and the wheel, Save as PDF, Print, Close, and the notice for a PDF that
 // cannot be written.
 #include "app/shell/startup.h"
 #include "app/toolkit/ez_testing.h"
@@ -10,12 +11,17 @@
 #include "tests/report/proposal_fixture.h"
 #include "tests/support/temp_folder.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
 #include <cmath>
 
 namespace {
@@ -35,12 +41,6 @@ class PreviewTest : public ::testing::Test {
     void SetUp() override { eztest::Install(EventDispatch, DesignDispatch); }
     void TearDown() override { eztest::Reset(); }
 
-    int pageWidth() const {
-        for (const QLabel* label : preview.findChildren<QLabel*>())
-            if (label->accessibleName() == QStringLiteral("Page"))
-                return label->pixmap().deviceIndependentSize().toSize().width();
-        return 0;
-    }
     QPushButton* button(const QString& name) const {
         for (QPushButton* b : preview.findChildren<QPushButton*>())
             if (b->accessibleName() == name) return b;
@@ -50,25 +50,114 @@ class PreviewTest : public ::testing::Test {
     QString path(const char* name) const { return QString::fromStdString(folder.file(name)); }
 };
 
-TEST_F(PreviewTest, OpensAtTrueSizeAndZoomsInSteps) {
-    EXPECT_EQ(preview.zoomPercent(), 100);
-    EXPECT_NEAR(pageWidth(), 8.5 * preview.logicalDpiX(), 1.0);
+// The preview on screen, as the user has it: shown, active, laid out.
+class ShownPreviewTest : public PreviewTest {
+  protected:
+    void SetUp() override {
+        PreviewTest::SetUp();
+        preview.show();
+        preview.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&preview));
+    }
+    QScrollArea* scroll() const { return preview.findChild<QScrollArea*>(); }
+    QSize pageSize() const {
+        for (const QLabel* label : preview.findChildren<QLabel*>())
+            if (label->accessibleName() == QStringLiteral("Page"))
+                return label->pixmap().deviceIndependentSize().toSize();
+        return {};
+    }
+    // The whole page lies in the visible part of the scroll area.
+    bool wholePageShown() const {
+        const QSize page = pageSize(), room = scroll()->viewport()->size();
+        return !page.isEmpty() && page.width() <= room.width() && page.height() <= room.height();
+    }
+    void key(int key) { QTest::keyClick(&preview, static_cast<Qt::Key>(key), Qt::ControlModifier); }
+    void wheel(int turn, Qt::KeyboardModifiers modifiers) {
+        QWidget* viewport = scroll()->viewport();
+        const QPointF at(viewport->width() / 2.0, viewport->height() / 2.0);
+        QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, turn), Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &event);
+    }
+};
 
-    button(QStringLiteral("Zoom In"))->click();
-    EXPECT_EQ(preview.zoomPercent(), 125);
-    EXPECT_NEAR(pageWidth(), 8.5 * 1.25 * preview.logicalDpiX(), 1.0);
+TEST_F(ShownPreviewTest, OpensShowingTheWholePageAsLargeAsTheWindowAllows) {
+    EXPECT_EQ(preview.fit(), PrintPreviewWindow::Fit::Page);
+    EXPECT_TRUE(wholePageShown()) << pageSize().width() << "x" << pageSize().height();
+    // It fills the window's height or width, less the margin around it.
+    const QSize room = scroll()->viewport()->size();
+    EXPECT_GE(std::max(pageSize().width() - room.width(), pageSize().height() - room.height()), -25);
+    // The percent shown is the page's size on screen, rounded to a whole percent.
+    EXPECT_NEAR(pageSize().width(), 8.5 * preview.zoomPercent() / 100.0 * preview.logicalDpiX(),
+                8.5 * 0.005 * preview.logicalDpiX() + 1);
 
-    for (int i = 0; i < 10; ++i)
-        preview.zoomIn();
-    EXPECT_EQ(preview.zoomPercent(), 200);
+    // A larger window shows the whole page larger.
+    const int before = pageSize().height();
+    preview.resize(preview.width() + 200, preview.height() + 200);
+    QTRY_VERIFY(pageSize().height() > before);
+    EXPECT_TRUE(wholePageShown());
+}
+
+TEST_F(ShownPreviewTest, FitWidthFillsTheWidthAndScrollsDown) {
+    button(QStringLiteral("Fit Width"))->click();
+    EXPECT_EQ(preview.fit(), PrintPreviewWindow::Fit::Width);
+    QTRY_VERIFY(scroll()->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(scroll()->horizontalScrollBar()->isVisible());
+    EXPECT_GE(pageSize().width(), scroll()->viewport()->width() - 25);
+    EXPECT_LE(pageSize().width(), scroll()->viewport()->width());
+    EXPECT_TRUE(button(QStringLiteral("Fit Width"))->isChecked());
+    EXPECT_FALSE(button(QStringLiteral("Fit Page"))->isChecked());
+
+    button(QStringLiteral("Fit Page"))->click();
+    EXPECT_TRUE(wholePageShown());
+}
+
+TEST_F(ShownPreviewTest, KeysZoomInStepsAndCtrlZeroShowsTheWholePageAgain) {
+    const int fitted = preview.zoomPercent();
+    key(Qt::Key_Plus);
+    EXPECT_EQ(preview.fit(), PrintPreviewWindow::Fit::None);
+    const int larger = preview.zoomPercent();
+    EXPECT_GT(larger, fitted);
+    EXPECT_NEAR(pageSize().width(), 8.5 * larger / 100.0 * preview.logicalDpiX(), 2.0);
+    key(Qt::Key_Equal); // the same key without Shift
+    EXPECT_GT(preview.zoomPercent(), larger);
+    key(Qt::Key_Minus);
+    EXPECT_EQ(preview.zoomPercent(), larger);
+    key(Qt::Key_0);
+    EXPECT_EQ(preview.fit(), PrintPreviewWindow::Fit::Page);
+    EXPECT_EQ(preview.zoomPercent(), fitted);
+    EXPECT_TRUE(wholePageShown());
+
+    // The steps end at 25 % and 400 %, and the buttons say so.
+    for (int i = 0; i < 20; ++i)
+        key(Qt::Key_Plus);
+    EXPECT_EQ(preview.zoomPercent(), 400);
     EXPECT_FALSE(button(QStringLiteral("Zoom In"))->isEnabled());
-    EXPECT_TRUE(button(QStringLiteral("Zoom Out"))->isEnabled());
-
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 20; ++i)
         button(QStringLiteral("Zoom Out"))->click();
-    EXPECT_EQ(preview.zoomPercent(), 50);
+    EXPECT_EQ(preview.zoomPercent(), 25);
     EXPECT_FALSE(button(QStringLiteral("Zoom Out"))->isEnabled());
-    EXPECT_NEAR(pageWidth(), 8.5 * 0.5 * preview.logicalDpiX(), 1.0);
+    EXPECT_TRUE(button(QStringLiteral("Zoom In"))->isEnabled());
+}
+
+TEST_F(ShownPreviewTest, CtrlWheelZoomsAndThePlainWheelScrolls) {
+    const int fitted = preview.zoomPercent();
+    wheel(120, Qt::ControlModifier);
+    EXPECT_GT(preview.zoomPercent(), fitted);
+    const int zoomed = preview.zoomPercent();
+    wheel(60, Qt::ControlModifier); // half a notch of a fine wheel: not yet
+    EXPECT_EQ(preview.zoomPercent(), zoomed);
+    wheel(60, Qt::ControlModifier);
+    EXPECT_GT(preview.zoomPercent(), zoomed);
+    wheel(-240, Qt::ControlModifier);
+    EXPECT_LT(preview.zoomPercent(), zoomed);
+
+    button(QStringLiteral("Fit Width"))->click();
+    QTRY_VERIFY(scroll()->verticalScrollBar()->maximum() > 0);
+    const int zoom = preview.zoomPercent();
+    wheel(-120, Qt::NoModifier);
+    EXPECT_GT(scroll()->verticalScrollBar()->value(), 0) << "scrolled down";
+    EXPECT_EQ(preview.zoomPercent(), zoom);
 }
 
 TEST_F(PreviewTest, SaveAsPdfWritesTheProposalWhereTheUserChose) {
