@@ -38,7 +38,8 @@ void LoadPlannerProfiles(const std::string& dataFolder) {
 namespace {
 void TellProfilesNotSaved(const std::string& advice) {
     ShowNotice("Business Profiles Not Saved",
-               "The Business Profiles could not be written to " + FilePath() + ".{f7}", advice + "{f6}");
+               "The Business Profiles could not be written to " + MarkupLiteral(FilePath()) + ".{f7}",
+               advice + "{f6}");
 }
 } // namespace
 
