@@ -19,11 +19,12 @@ add_custom_command(OUTPUT ${QM_MAN_PAGE}
 add_custom_target(man_page ALL DEPENDS ${QM_MAN_PAGE})
 install(FILES ${QM_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-# Debian's machine-readable copyright file and the package's changelog, compressed as Debian keeps it.
-set(QM_CHANGELOG ${PROJECT_BINARY_DIR}/changelog.Debian.gz)
+# Debian's machine-readable copyright file and the package's changelog, compressed as Debian keeps
+# it. The package is native (its version has no Debian revision), so the changelog is changelog.gz.
+set(QM_CHANGELOG ${PROJECT_BINARY_DIR}/changelog.gz)
 add_custom_command(OUTPUT ${QM_CHANGELOG}
-  COMMAND ${GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/changelog.Debian > ${QM_CHANGELOG}
-  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog.Debian
+  COMMAND ${GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${QM_CHANGELOG}
+  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog
   COMMENT "Compressing the Debian changelog")
 add_custom_target(debian_changelog ALL DEPENDS ${QM_CHANGELOG})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${QM_CHANGELOG}

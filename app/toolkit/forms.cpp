@@ -75,8 +75,10 @@ void centre(Form& form, QWidget* over) {
     window->move(keptInside(outer, screenArea(outer)));
 }
 
-// No window opens partly off the screen it is on.
+// No window opens partly off the screen it is on. Its fixed size is settled first, so that the
+// window manager learns it (and offers no maximising) before the window is mapped.
 void keepOnScreen(QWidget* window) {
+    if (QLayout* layout = window->layout()) layout->activate();
     window->adjustSize();
     const QRect outer = outerRect(window);
     const QPoint inside = keptInside(outer, screenArea(outer));

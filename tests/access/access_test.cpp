@@ -85,43 +85,32 @@ TEST_F(Accessibility, EveryWindowNamesEveryControl) {
     chooseProfile("Florists");
     ExpectEveryControlNamed(kForm, 30);
 
-    bool walked = false;
-    eztest::OnModal("PO", [&] {
-        ExpectEveryControlNamed("PO", 8);
-        walked = true;
-        eztest::CloseBox("PO");
-    });
-    eztest::ClickMenu(kForm, kMenuOptions);
-    EXPECT_TRUE(walked);
-
-    walked = false;
-    eztest::OnModal(kProfileEditorForm, [&] {
-        ExpectEveryControlNamed(kProfileEditorForm, 4);
-        walked = true;
-        eztest::CloseBox(kProfileEditorForm);
-    });
-    eztest::ClickMenu(kForm, kMenuEdit);
-    EXPECT_TRUE(walked);
-
-    walked = false;
-    eztest::OnModal(kAboutForm, [&] {
-        ExpectEveryControlNamed(kAboutForm, 2);
-        eztest::Click(kAboutForm, kAboutPageButton); // the history page
-        ExpectEveryControlNamed(kAboutForm, 3);
-        walked = true;
-        eztest::CloseBox(kAboutForm);
-    });
-    eztest::ClickMenu(kForm, kMenuAbout);
-    EXPECT_TRUE(walked);
-
-    walked = false;
-    eztest::OnModal(kMessageDialogForm, [&] {
-        ExpectEveryControlNamed(kMessageDialogForm, 2);
-        walked = true;
-        eztest::CloseBox(kMessageDialogForm);
-    });
-    eztest::ClickMenu(kForm, kMenuRebuild);
-    EXPECT_TRUE(walked);
+    // Each dialog as the menu opens it; About on both its pages.
+    struct Dialog {
+        const char* form;
+        int32_t menu;
+        int least; // controls that must at least be found
+        bool historyPage;
+    };
+    const Dialog dialogs[] = {{"PO", kMenuOptions, 8, false},
+                              {kProfileEditorForm, kMenuEdit, 4, false},
+                              {kAboutForm, kMenuAbout, 2, true},
+                              {kMessageDialogForm, kMenuRebuild, 2, false}};
+    for (const Dialog& d : dialogs) {
+        SCOPED_TRACE(d.form);
+        bool walked = false;
+        eztest::OnModal(d.form, [&] {
+            ExpectEveryControlNamed(d.form, d.least);
+            if (d.historyPage) {
+                eztest::Click(kAboutForm, kAboutPageButton);
+                ExpectEveryControlNamed(d.form, d.least + 1);
+            }
+            walked = true;
+            eztest::CloseBox(d.form);
+        });
+        eztest::ClickMenu(kForm, d.menu);
+        EXPECT_TRUE(walked);
+    }
 }
 
 } // namespace

@@ -19,10 +19,10 @@ doc="$root/usr/share/doc/quillmark"
 head -1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   || fail "copyright is not machine-readable"
 grep -q '^License: GPL-3.0-or-later' "$doc/copyright" || fail "copyright does not name GPL-3.0-or-later"
-zcat "$doc/changelog.Debian.gz" | head -1 | grep -q '^quillmark (3.0.0.0)' || fail "changelog.Debian.gz is missing or wrong"
+zcat "$doc/changelog.gz" | head -1 | grep -q '^quillmark (3.0.0.0)' || fail "changelog.gz is missing or wrong"
 
 # Running as root is fine for lintian on a .deb; it unpacks into its own temporary folder.
-lintian --fail-on error,warning --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1 || {
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || {
   cat "$work/lintian.log"
   fail "lintian found errors or warnings"
 }

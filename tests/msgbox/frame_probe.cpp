@@ -2,9 +2,7 @@
 // the window manager offers neither maximising nor resizing, and the window is a dialog of its owner. Run
 // under an X display with a window manager (frame_e2e.sh starts Openbox on Xvfb); the window manager's own
 // view is read back with xprop.
-#include "app/toolkit/ez.h"
-#include "app/toolkit/ez_testing.h"
-#include "msgbox/message_dialog.h"
+#include "tests/msgbox/dialog_alone.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -33,17 +31,9 @@ bool check(bool ok, const char* title, const char* what, const QString& seen = Q
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    EZ_DEFFONT(6, "Segoe UI", 9.0F, "");
-    EZ_DEFFONT(7, "Segoe UI", 9.0F, "B");
-    EZ_DEFFONT(10, "Segoe UI", 10.0F, "B");
-    eztest::Install(
-        [](const std::string& form, int32_t& id, int32_t& message, int32_t& value, int32_t& cancel) {
-            if (form == kMessageDialogForm) MessageDialogEvents(form, id, message, value, cancel);
-        },
-        [](const std::string& form) {
-            if (form == kMessageDialogForm) DesignMessageDialog(form);
-            if (form == "OWNER") EZ_BUTTON(300, 1, 1, 8, 1.5F, "&Close", "T");
-        });
+    InstallDialogAlone([](const std::string& form) {
+        if (form == "OWNER") EZ_BUTTON(300, 1, 1, 8, 1.5F, "&Close", "T");
+    });
     EZ_FORM("OWNER", "", "Owner", 0, 0, 30, 6, "C");
     eztest::Settle();
 
