@@ -276,6 +276,18 @@ TEST_F(PlannerWindow, AWindowNeverOpensPartlyOffTheScreen) {
     EXPECT_TRUE(screen.contains(opened)) << opened.bottom() << " below " << screen.bottom();
 }
 
+// A year typed with two digits is read with the pivot, and Enter leaves the field at once.
+TEST_F(PlannerWindow, ATwoDigitYearTypedInTheYearIsKeptAndEnterLeaves) {
+    open();
+    eztest::Focus(kForm, kYear, Qt::TabFocusReason);
+    type(kYear, "19");
+    eztest::Key(kForm, kYear, Qt::Key_Return);
+    EXPECT_NE(EZ_GETFOCUSID(), kYear);
+    int16_t month = 0, day = 0, year = 0, hour = 0, minute = 0, second = 0, ms = 0, weekday = 0;
+    EZ_GETDATETIME(kForm, kYear, month, day, year, hour, minute, second, ms, weekday);
+    EXPECT_EQ(year, 2019);
+}
+
 TEST_F(PlannerWindow, SavingPullsAWindowBackOnScreen) {
     open();
     QWidget* window = eztest::Window(kForm);
