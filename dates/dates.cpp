@@ -27,3 +27,8 @@ void DateFromJulian(int32_t dayNumber, int32_t& month, int32_t& day, int32_t& ye
     month = static_cast<int32_t>(j + 2 - 12 * l);
     year = static_cast<int32_t>(100 * (n - 49) + i + l);
 }
+
+int32_t YearFromShortYear(int32_t year, int digits) {
+    if (digits > 2 || year < 0 || year > 99) return year;
+    return year < 50 ? 2000 + year : 1900 + year;
+}

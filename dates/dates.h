@@ -11,6 +11,10 @@
 // 32 bits gives a meaningless number (ParseDateText refuses such dates).
 int32_t JulianFromDate(int32_t month, int32_t day, int32_t year);
 
+// The year meant by a year typed with one or two digits: 00-49 are 2000-2049, 50-99 are
+// 1950-1999. A year of three or more digits means itself.
+int32_t YearFromShortYear(int32_t year, int digits);
+
 // The calendar date of a day number.
 void DateFromJulian(int32_t dayNumber, int32_t& month, int32_t& day, int32_t& year);
 

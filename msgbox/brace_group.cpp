@@ -1,5 +1,7 @@
 #include "msgbox/brace_group.h"
 
+#include "msgbox/markup_literal.h"
+
 #include "plan/number_text.h"
 
 #include <cctype>
@@ -46,9 +48,51 @@ int RoundedMarkupNumber(float value) {
     return static_cast<int>(std::nearbyint(value));
 }
 
+size_t FindUnescaped(std::string_view text, char c, size_t from) {
+    for (size_t i = from; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && IsMarkupEscapable(text[i + 1])) {
+            ++i;
+            continue;
+        }
+        if (text[i] == c) return i;
+    }
+    return std::string_view::npos;
+}
+
+std::vector<std::string> SplitUnescaped(std::string_view text, char separator) {
+    std::vector<std::string> pieces;
+    size_t start = 0;
+    for (;;) {
+        const size_t at = FindUnescaped(text, separator, start);
+        if (at == std::string_view::npos) {
+            pieces.emplace_back(text.substr(start));
+            return pieces;
+        }
+        pieces.emplace_back(text.substr(start, at - start));
+        start = at + 1;
+    }
+}
+
+std::string Unescaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && IsMarkupEscapable(text[i + 1])) ++i;
+        out += text[i];
+    }
+    return out;
+}
+
+std::vector<std::string> ShownLines(std::string_view text) {
+    std::vector<std::string> lines = SplitUnescaped(text, '|');
+    for (std::string& line : lines)
+        line = Unescaped(line);
+    return lines;
+}
+
 MarkedText SplitMarkup(std::string_view text) {
     MarkedText marked;
-    const size_t brace = text.find('{');
+    const size_t brace = FindUnescaped(text, '{');
     marked.shown = TrimBlanks(text.substr(0, brace));
     if (brace == std::string_view::npos) return marked;
     for (const std::string& piece : SplitAt(text.substr(brace + 1), ',')) {

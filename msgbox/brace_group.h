@@ -17,7 +17,19 @@ struct MarkedText {
 
 // Splits a text into what is shown and its brace group. Everything after the first "{" belongs
 // to the group; the group's closing "}" needs no special handling because numbers stop before it.
+// A "{" written as "\{" (see MarkupLiteral) is part of the shown text; `shown` keeps it written so.
 MarkedText SplitMarkup(std::string_view text);
+
+// Escapes in the markup: "\{", "\|" and "\\" stand for "{", "|" and "\" themselves. A backslash
+// before any other character is an ordinary backslash.
+// The position of the first `c` that is not escaped, from `from` on; npos when there is none.
+size_t FindUnescaped(std::string_view text, char c, size_t from = 0);
+// The pieces between unescaped separators, still written with their escapes.
+std::vector<std::string> SplitUnescaped(std::string_view text, char separator);
+// The text with its escapes replaced by the characters they stand for.
+std::string Unescaped(std::string_view text);
+// The lines of a block ("|" breaks), each as it is shown.
+std::vector<std::string> ShownLines(std::string_view text);
 
 // Spaces and tabs at both ends removed.
 std::string TrimBlanks(std::string_view text);

@@ -21,7 +21,7 @@ struct BlockSize {
 
 BlockSize measureLines(const std::string& text, int32_t font, const TextMeasure& measure) {
     BlockSize size;
-    for (const std::string& line : SplitAt(text, '|')) {
+    for (const std::string& line : ShownLines(text)) {
         const TextSize lineSize = measure(font, line);
         size.width = std::max(size.width, lineSize.width);
         size.height += lineSize.height;

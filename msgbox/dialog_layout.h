@@ -15,7 +15,7 @@ struct Box {
 };
 
 struct PlacedText {
-    std::string text; // as the label shows it: "|" line breaks, wrapped when asked
+    std::string text; // "|" line breaks, wrapped when asked, escapes kept (ShownLines gives the lines)
     Box box;
 };
 

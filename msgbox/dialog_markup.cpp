@@ -22,7 +22,7 @@ int32_t StyleCode(ButtonStyle style) {
 TitleMarkup ParseTitle(std::string_view title) {
     MarkedText marked = SplitMarkup(title);
     TitleMarkup markup;
-    markup.caption = std::move(marked.shown);
+    markup.caption = Unescaped(marked.shown);
     for (const BraceItem& item : marked.items) {
         switch (item.key) {
         case 'B':
@@ -133,7 +133,7 @@ DialogOptions ParseOptions(std::string_view letters) {
 std::vector<ButtonMarkup> ParseButtonList(std::string_view list) {
     std::vector<ButtonMarkup> buttons;
     ButtonMarkup defaults;
-    std::vector<std::string> items = SplitAt(list, '|');
+    std::vector<std::string> items = SplitUnescaped(list, '|');
     if (items.size() > kMaxButtonItems) items.resize(kMaxButtonItems);
     for (const std::string& raw : items) {
         const std::string item = TrimBlanks(raw);
@@ -144,7 +144,7 @@ std::vector<ButtonMarkup> ParseButtonList(std::string_view list) {
             continue;
         }
         ButtonMarkup button = defaults;
-        button.caption = marked.shown;
+        button.caption = Unescaped(marked.shown);
         applyButtonItems(marked.items, button);
         buttons.push_back(std::move(button));
     }

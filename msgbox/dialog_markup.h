@@ -20,7 +20,7 @@ struct TitleMarkup {
 };
 
 struct TextMarkup {
-    std::string shown; // with its "|" line breaks
+    std::string shown; // with its "|" line breaks and its escapes (ShownLines gives the lines)
     int32_t font = 0;
     int32_t colour = 0;
     float wrapWidth = 0.0F; // above 0: word-wrap to this width (text blocks only)

@@ -1,6 +1,8 @@
 #pragma once
 // The program's modal message and question dialog, described entirely in strings with a small
 // inline markup (see dialog_markup.h), and the three ways the program asks through it.
+#include "msgbox/markup_literal.h"
+
 #include <cstdint>
 #include <string>
 

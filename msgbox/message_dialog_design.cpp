@@ -1,9 +1,12 @@
 // The message dialog's design step: reads the caller's strings, sizes the form to its content
 // and creates its picture, texts, checkbox and buttons.
 #include "app/toolkit/ez.h"
+
+#include "msgbox/brace_group.h"
 #include "msgbox/dialog_layout.h"
 #include "msgbox/message_dialog.h"
 #include "msgbox/message_dialog_state.h"
+#include <algorithm>
 
 namespace {
 
@@ -33,12 +36,22 @@ std::optional<PictureSize> loadPicture(const std::string& name, std::string& han
     return PictureSize{EZ_CX(width), EZ_CY(height)};
 }
 
+// The block's lines as the label shows them, one a "\n": "|" and "{" written by MarkupLiteral
+// show as themselves.
+std::string labelLines(const std::string& text) {
+    const std::vector<std::string> lines = ShownLines(text);
+    std::string joined = lines.front();
+    for (size_t i = 1; i < lines.size(); ++i)
+        joined += '\n' + lines[i];
+    return joined;
+}
+
 void createTextLabel(int32_t id, const TextMarkup& markup, const PlacedText& placed, int32_t background,
                      bool centre) {
     EZ_COLOR(markup.colour, background);
     EZ_USEFONT(markup.font);
-    EZ_LABEL(id, placed.box.col, placed.box.row, placed.box.width, placed.box.height, placed.text,
-             centre ? "C" : "L");
+    EZ_LABEL(id, placed.box.col, placed.box.row, placed.box.width, placed.box.height, labelLines(placed.text),
+             centre ? "CP" : "LP");
 }
 
 void rememberDrawingAttributes(const std::string& form, int32_t button, const ButtonMarkup& markup) {
@@ -71,7 +84,9 @@ void createButtons(const std::string& form, const DialogMarkup& markup, const Di
 void DesignMessageDialog(const std::string& form) {
     MessageDialogState& dialog = MessageDialog();
     dialog.focusReturnButton = DefaultButtonNumber(dialog.defaultButton);
-    const DialogMarkup markup = readMarkup(dialog);
+    DialogMarkup markup = readMarkup(dialog);
+    // A dialog is at least as wide as its frame needs to show the whole title.
+    markup.title.minWidth = std::max(markup.title.minWidth, EzCaptionWidth(markup.title.caption));
     std::string pictureHandle;
     const std::optional<PictureSize> picture = loadPicture(dialog.picture, pictureHandle);
     const DialogLayout layout = LayoutDialog(markup, picture, measureWithToolkit);
@@ -91,7 +106,8 @@ void DesignMessageDialog(const std::string& form) {
         const Box& box = layout.check->box;
         EZ_COLOR(markup.check.colour, textBackground);
         EZ_USEFONT(markup.check.font);
-        EZ_CHECKBOX(kCheckBoxId, box.col, box.row, box.width, box.height, layout.check->text, "T");
+        EZ_CHECKBOX(kCheckBoxId, box.col, box.row, box.width, box.height, labelLines(layout.check->text),
+                    "T");
         if (dialog.defaultButton < 0) EZ_SETCHECK(form, kCheckBoxId, 1);
     }
     createButtons(form, markup, layout);

@@ -36,7 +36,10 @@ void onKey(const std::string& form, int32_t& key) {
 void onStarted(const std::string& form) {
     MessageDialogState& dialog = MessageDialog();
     const int32_t button = DefaultButtonNumber(dialog.defaultButton);
-    if (button >= 1 && button <= kMaxButtons) EZ_SETFOCUS(form, ButtonId(button));
+    // With no default (or none of that number) the form itself holds the focus: Enter answers nothing until
+    // the user moves to a button, and Escape still dismisses.
+    const bool exists = button >= 1 && button <= kMaxButtons && EZ_ISCONTROL(form, ButtonId(button), "") != 0;
+    EZ_SETFOCUS(form, exists ? ButtonId(button) : 0);
     dialog.result = kAnswerPending;
     EZ_SETDEPTH(form, 0, "F");
 }

@@ -40,7 +40,7 @@ class ParagraphWrapper {
         word_.clear();
     }
 
-    bool tooWide(const std::string& line) const { return measure_(font_, line).width > width_; }
+    bool tooWide(const std::string& line) const { return measure_(font_, Unescaped(line)).width > width_; }
 
     float width_;
     int32_t font_;
@@ -53,7 +53,7 @@ class ParagraphWrapper {
 
 std::string WrapText(std::string_view text, float width, int32_t font, const TextMeasure& measure) {
     std::string out;
-    for (const std::string& paragraph : SplitAt(text, '|'))
+    for (const std::string& paragraph : SplitUnescaped(text, '|'))
         ParagraphWrapper(width, font, measure, out).wrap(paragraph);
     return out;
 }

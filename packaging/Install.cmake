@@ -19,15 +19,28 @@ add_custom_command(OUTPUT ${QM_MAN_PAGE}
 add_custom_target(man_page ALL DEPENDS ${QM_MAN_PAGE})
 install(FILES ${QM_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# Debian's machine-readable copyright file and the package's changelog, compressed as Debian keeps
+# it. The package is native (its version has no Debian revision), so the changelog is changelog.gz.
+set(QM_CHANGELOG ${PROJECT_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${QM_CHANGELOG}
+  COMMAND ${GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${QM_CHANGELOG}
+  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog
+  COMMENT "Compressing the Debian changelog")
+add_custom_target(debian_changelog ALL DEPENDS ${QM_CHANGELOG})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${QM_CHANGELOG}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillmark)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillmark)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Yearly radio advertising plans and proposals")
+# Debian's description lines stay under 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quillmark helps radio advertising sales representatives plan a client's year: a business\n\
-category's monthly percentages split the yearly budget into Base, Events and Opportunity, and\n\
-the program prints a one-page yearly proposal with a chart, the money and ads month by month,\n\
-a totals table and a summary.")
+    "Quillmark helps radio advertising sales representatives plan a client's\n\
+year: a business category's monthly percentages split the yearly budget\n\
+into Base, Events and Opportunity, and the program prints a one-page\n\
+yearly proposal with a chart, the money and ads month by month, a totals\n\
+table and a summary.")
 set(CPACK_PACKAGE_CONTACT "Quillmark developers <developers@quillmark.invalid>")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

@@ -2,6 +2,7 @@
 
 #include "app/text/cp1252.h"
 #include "app/toolkit/ez.h"
+#include "msgbox/markup_literal.h"
 #include "msgbox/message_dialog.h"
 #include "plan/number_text.h"
 #include "plan/plan_state.h"
@@ -56,7 +57,7 @@ std::optional<std::string> WhyProfilesUnread() {
 namespace {
 void TellProfilesNotSaved(const std::string& reason, const std::string& advice) {
     ShowNotice("Business Profiles Not Saved",
-               "The Business Profiles could not be written to " + FilePath() + ": " + reason + ".{f7}",
+               "The Business Profiles could not be written to " + MarkupLiteral(FilePath() + ": " + reason) + ".{f7}",
                advice + "{f6}");
 }
 
@@ -65,8 +66,8 @@ bool MayReplaceUnreadFile() {
     if (Guard().mayReplace) return true;
     const int32_t answer = ASKUSER(
         "Replace Business Profiles?",
-        "The file " + FilePath() + " could not be read when the program started: " + Guard().loaded.problem +
-            ".{f7}",
+        "The file " + MarkupLiteral(FilePath()) + " could not be read when the program started: " +
+            MarkupLiteral(Guard().loaded.problem) + ".{f7}",
         "Saving now replaces it with the profiles shown in the program, which began as the built-in "
         "ones.|Replace the file?{f6}",
         "", "*{G,f7}|&Yes|&No", 2);
@@ -78,7 +79,8 @@ void WarnIfProfilesNotKept() {
     const ProfileFileState& loaded = Guard().loaded;
     if (!loaded.readable) {
         ShowNotice("Business Profiles Not Read",
-                   "The Business Profiles in " + FilePath() + " could not be read: " + loaded.problem + ".{f7}",
+                   "The Business Profiles in " + MarkupLiteral(FilePath()) +
+                       " could not be read: " + MarkupLiteral(loaded.problem) + ".{f7}",
                    "The built-in profiles are in use until the program ends. The file is left as it is: it is "
                    "replaced only when you rebuild the profiles, or agree to replace it when you save a "
                    "change.{f6}");
@@ -88,7 +90,7 @@ void WarnIfProfilesNotKept() {
                              "can be written and that nothing else has that name, then start the program again.");
     } else if (loaded.overCapacity) {
         ShowNotice("Too Many Business Profiles",
-                   FilePath() + " holds more than 500 Business Profiles.{f7}",
+                   MarkupLiteral(FilePath()) + " holds more than 500 Business Profiles.{f7}",
                    "Only the first 500 can be used. The others stay in the file and are kept when you save "
                    "a change.{f6}");
     }

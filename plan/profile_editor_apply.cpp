@@ -80,8 +80,9 @@ int32_t StoreAndSort(int target, const std::string& name) {
 
 int32_t DeleteProfile() {
     const std::string name = EZ_GETTEXT(kForm, kNameLabel);
-    const int32_t answer = ASKUSER("Delete This Profile?", "Delete the profile \"" + name + "\"?{f10}",
-                                   "(This action cannot be reversed){f6}", "", kYesNo, 0);
+    const int32_t answer =
+        ASKUSER("Delete This Profile?", "Delete the profile \"" + MarkupLiteral(name) + "\"?{f10}",
+                "(This action cannot be reversed){f6}", "", kYesNo, 0);
     if (answer != 1) return 0;
     const int row = Plan().ProfileIndex;
     if (row < 1 || row >= ProfilesInUse(Profiles())) return 0; // "None" stays
@@ -100,7 +101,7 @@ int32_t SaveAsNewProfile() {
     }
     if (FindProfileIgnoringCase(Profiles(), name) >= 0) {
         ShowNotice("Duplicate Category Name",
-                   "There is already a category on file with the name \"" + name + "\".{f10}",
+                   "There is already a category on file with the name \"" + MarkupLiteral(name) + "\".{f10}",
                    "Please enter a unique name for this category.{f6}");
         return RefuseTypedName();
     }

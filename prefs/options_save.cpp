@@ -4,6 +4,7 @@
 #include "app/shell/planner_ids.h"
 #include "app/toolkit/ez.h"
 #include "plan/number_text.h"
+#include "msgbox/markup_literal.h"
 #include "msgbox/message_dialog.h"
 #include "plan/plan_fields.h"
 #include "prefs/default_ratios.h"
@@ -63,7 +64,7 @@ bool SavePreferences() {
     if (!batch.Commit()) {
         // The options stay in force for this run; the dialog stays open so the user may try again.
         ShowNotice("Options Not Saved",
-                   "The options could not be written to " + file + ": " + batch.Reason() + ".{f7}",
+                   "The options could not be written to " + MarkupLiteral(file + ": " + batch.Reason()) + ".{f7}",
                    "They apply until the program ends. The file on disk is unchanged.{f6}");
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "app/shell/app_paths.h"
 #include "app/text/cp1252.h"
+#include "msgbox/markup_literal.h"
 #include "msgbox/message_dialog.h"
 #include "report/page_render.h"
 
@@ -240,8 +241,8 @@ void PrintPreviewWindow::print() {
     const PrintResult printed = PrintPageOn(printer, page_);
     if (printed) return;
     ShowNotice("Printer Error",
-               "The proposal could not be printed on " + ToCp1252(printer.printerName()) + ": " +
-                   printed.reason + ".",
+               "The proposal could not be printed on " +
+                   MarkupLiteral(ToCp1252(printer.printerName()) + ": " + printed.reason) + ".",
                "Check that the printer is ready, then try again.");
 }
 
@@ -257,8 +258,8 @@ void PrintPreviewWindow::saveAsPdf() {
     const FileResult written = WriteProposalPdf(page_, path);
     if (written) return;
     ShowNotice("Proposal Not Saved",
-               "The proposal could not be written to " + ToCp1252(QDir::toNativeSeparators(path)) + ": " +
-                   written.reason + ".",
+               "The proposal could not be written to " +
+                   MarkupLiteral(ToCp1252(QDir::toNativeSeparators(path)) + ": " + written.reason) + ".",
                "Any file of that name is unchanged. Check that the folder exists, can be written and has "
                "room, then try again.");
 }

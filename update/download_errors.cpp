@@ -1,5 +1,7 @@
 #include "update/download_errors.h"
 
+#include "msgbox/markup_literal.h"
+
 #include <array>
 #include <utility>
 
@@ -32,11 +34,11 @@ void ReportDownloadError(const DownloadCallbacks& callbacks, int errorNumber) {
 }
 
 DownloadNotice UnreachableHostNotice(std::string_view host) {
-    return {"Download Error", "Unable to find web host \"" + std::string(host) + "\".{f10,t4}",
+    return {"Download Error", "Unable to find web host \"" + MarkupLiteral(host) + "\".{f10,t4}",
             "The update is unable to continue.{f7}", "&OK{G,f7}", "ZD"};
 }
 
 DownloadNotice ErrorStatusNotice(std::string_view status) {
-    return {"Download Error", "Unable to access update file, response = " + std::string(status) + ".{f10}",
+    return {"Download Error", "Unable to access update file, response = " + MarkupLiteral(status) + ".{f10}",
             "", "", ""};
 }

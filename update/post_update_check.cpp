@@ -44,7 +44,7 @@ void FindInstalledVersion() {
 void Congratulate(const std::string& version) {
     PutIni(Paths().settingsFile, kSection, "Failed", "0");
     const std::string text1 = std::string("Congratulations! ") + kProgramName +
-                              " has been updated to version " + version + "!{f10}";
+                              " has been updated to version " + MarkupLiteral(version) + "!{f10}";
     const int32_t answer =
         ASKUSER("Update Process Complete", text1, "", "", "*{G,f7}|&See What's New|&Don't Care", 1);
     if (std::abs(answer) == 1) {

@@ -55,11 +55,11 @@ void TellCheckFailed(const VersionFetch& fetch, std::string_view productPage) {
                               ") has occurred accessing Windows services.{f10}";
     if (productPage.empty()) {
         ShowNotice("Unable to Complete Update Check", text1,
-                   fetch.errorText +
+                   MarkupLiteral(fetch.errorText) +
                        "|Unable to determine if a program update is available at this time.{f6}");
         return;
     }
-    const std::string text2 = fetch.errorText +
+    const std::string text2 = MarkupLiteral(fetch.errorText) +
                               "|You can visit our web site to download the latest version of " +
                               kProgramName + ".{f6}";
     const int32_t answer = ASKUSER("Unable to Complete Update Check", text1, text2, "",

@@ -71,5 +71,6 @@ void DesignAbout() {
         createControl(control);
     EZ_SETLAYER(0); // the next form's controls start on the shared layer again
     EZ_SETRICHTEXT(kAboutForm, kAboutHistoryView, "", 0, 0);
+    EzSetAccessibleName(kAboutForm, kAboutHistoryView, "Program history");
     EZ_DISPLAYLAYER(kAboutForm, kAboutInfoPage, 32);
 }

@@ -1,5 +1,5 @@
 // The About dialog's events: the form's loaded event fills it, the page button switches pages,
-// Close unloads it.
+// Close and Escape unload it.
 #include "app/about/about.h"
 #include "app/about/about_ids.h"
 #include "app/about/about_texts.h"
@@ -41,7 +41,13 @@ void SetAboutSources(const std::string& assetsFolder, const std::string& version
     About().version = version;
 }
 
-void AboutEvents(int32_t& id, int32_t& message, int32_t& /*value*/, int32_t& /*cancel*/) {
+void AboutEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& /*cancel*/) {
+    // Escape closes the dialog from wherever the focus is, as it closes any dialog.
+    if (message == kEzKey && value == kEzKeyEscape) {
+        value = 0;
+        EZ_UNLOADFORM(kAboutForm);
+        return;
+    }
     switch (id) {
     case kAboutThanks:
         thanksLabelEvents(message);

@@ -3,6 +3,7 @@
 #include "app/help/help_browser.h"
 #include "app/help/help_topics.h"
 #include "app/text/cp1252.h"
+#include "app/toolkit/ez_fonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
@@ -24,6 +26,9 @@ namespace {
 constexpr int kTargetRole = Qt::UserRole;
 constexpr QSize kPreferredSize(900, 640);
 constexpr int kListWidth = 240;
+constexpr int kIndexTab = 1;
+constexpr int32_t kHelpFont = 6; // the forms' ordinary font
+constexpr qreal kHelpPoints = 10.0;
 
 QString pageOf(const QString& target) {
     return target.section(QLatin1Char('#'), 0, 0);
@@ -35,6 +40,10 @@ HelpViewer::HelpViewer(const QString& folder) : QWidget(nullptr), folder_(folder
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // closing help never ends the program
     setWindowTitle(FromCp1252("Quillmark Help"));
+    // The program's own font, in the size of the pages' text; the pages take it as theirs.
+    QFont font = EzFont(kHelpFont);
+    font.setPointSizeF(kHelpPoints);
+    setFont(font);
 
     browser_ = new HelpBrowser(folder_, this);
     tabs_ = new QTabWidget(this);
@@ -52,6 +61,12 @@ HelpViewer::HelpViewer(const QString& folder) : QWidget(nullptr), folder_(folder
     layout->addWidget(splitter, 1);
 
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::markContentsEntry);
+    // Alt+N (or a click) on the Index tab puts the focus where a keyword is typed.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == kIndexTab) keywordBox_->setFocus(Qt::ShortcutFocusReason);
+    });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     placeOnScreen();
 }
 
@@ -150,7 +165,7 @@ void HelpViewer::showContents() {
 }
 
 void HelpViewer::showIndex() {
-    tabs_->setCurrentIndex(1);
+    tabs_->setCurrentIndex(kIndexTab);
     if (browser_->source().isEmpty()) showTarget(FromCp1252(kHelpContentsPage));
     keywordBox_->setFocus(Qt::OtherFocusReason);
     keywordBox_->selectAll();

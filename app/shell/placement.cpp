@@ -28,9 +28,15 @@ void RestorePlacement(std::string& form, std::string& settingsFile, int32_t& res
         return;
     }
     EZ_RESIZEFORM(form, col, row, width, height, -1);
+    // The window as saved: its outer frame (title bar, menu bar and edges included), measured as
+    // SavePlacement measures it, so that no part of it ends up beyond the screen's edge.
+    float outerWidth = 0, outerHeight = 0;
+    EZ_GETSIZE(form, outerWidth, outerHeight, 1);
     int32_t screenWidth = 0, screenHeight = 0;
     EZ_GETSCREENSIZE(screenWidth, screenHeight);
-    if (col + width > EZ_CX(screenWidth) || row + height > EZ_CY(screenHeight)) EZ_CENTERFORM("", form, 1);
+    if (col + EZ_CX(static_cast<int32_t>(outerWidth)) > EZ_CX(screenWidth) ||
+        row + EZ_CY(static_cast<int32_t>(outerHeight)) > EZ_CY(screenHeight))
+        EZ_CENTERFORM("", form, 1);
 }
 
 void SavePlacement(std::string& form, std::string& settingsFile) {

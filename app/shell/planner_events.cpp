@@ -6,6 +6,7 @@
 #include "app/shell/planner.h"
 #include "app/shell/planner_ids.h"
 #include "app/toolkit/ez.h"
+#include "msgbox/markup_literal.h"
 #include "msgbox/message_dialog.h"
 #include "plan/planner_fields.h"
 #include "plan/planner_profiles.h"
@@ -48,7 +49,7 @@ void SaveOnClose() {
     ShowNotice("Settings Not Saved",
                std::string(OptionOn(kRememberClient) ? "The client's plan and the window's place"
                                                      : "The window's place") +
-                   " could not be written to " + file + ": " + batch.Reason() + ".{f7}",
+                   " could not be written to " + MarkupLiteral(file + ": " + batch.Reason()) + ".{f7}",
                "The file on disk is unchanged.{f6}");
 }
 

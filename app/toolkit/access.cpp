@@ -85,7 +85,8 @@ void EZ_SETTEXT(const std::string& form, int32_t id, const std::string& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         edit->setText(qtext);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
-        label->setText(QString(qtext).replace(QLatin1Char('|'), QLatin1Char('\n')));
+        label->setText(labelText(text, control->props));
+        nameValueLabel(*control);
         fitLabelHeight(label);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         const int index = combo->findText(qtext);
@@ -100,7 +101,8 @@ void EZ_SETTEXT(const std::string& form, int32_t id, const std::string& text) {
 }
 
 void EZ_SETFOCUS(const std::string& form, int32_t id) {
-    QWidget* w = controlWidget(form, id);
+    Form* f = findForm(form);
+    QWidget* w = id == 0 && f ? f->window.data() : controlWidget(form, id);
     if (!w) return;
     if (QWidget* window = w->window(); window && !window->isActiveWindow()) {
         window->activateWindow();
@@ -203,6 +205,8 @@ void EZ_GETDATETIME(const std::string& form, int32_t id, int16_t& month, int16_t
                     int16_t& weekday) {
     auto* edit = widgetAs<QDateEdit>(form, id);
     if (!edit) return;
+    // A date still being typed (the field not yet left) is read as it will be read when left.
+    if (auto* field = qobject_cast<DateField*>(edit)) field->settleText();
     const QDate date = edit->date();
     month = static_cast<int16_t>(date.month());
     day = static_cast<int16_t>(date.day());
@@ -257,8 +261,4 @@ void EZ_SETRICHTEXT(const std::string& form, int32_t id, const std::string& text
 
 void EZ_SETRICHTEXTLEN(const std::string& form, int32_t id, int32_t maximum) {
     if (Control* control = findControl(form, id)) control->richTextLimit = maximum;
-}
-
-void EzSetAccessibleName(const std::string& form, int32_t id, const std::string& name) {
-    if (QWidget* w = controlWidget(form, id)) w->setAccessibleName(toQt(name));
 }

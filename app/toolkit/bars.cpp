@@ -80,6 +80,7 @@ void EZ_TOOLBAR(int32_t id, const std::string& /*picture*/, const std::string& l
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setFocusPolicy(Qt::NoFocus);
+    bar->setAccessibleName(QStringLiteral("Toolbar"));
     bar->setGeometry(0, 0, form->client->width(), toPixelsY(2.125F));
 
     Control& control = form->controls[id];
@@ -136,6 +137,7 @@ void EZ_STATUSBAR(int32_t id, const std::string& text, const std::string& props)
         if (!(form = designForm())) return;
     }
     auto* bar = new QFrame(form->client);
+    bar->setAccessibleName(QStringLiteral("Status bar"));
     bar->setFont(takeNextFont());
     const int height = toPixelsY(1.375F);
     bar->setGeometry(0, form->client->height() - height, form->client->width(), height);

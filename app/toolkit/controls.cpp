@@ -34,11 +34,14 @@ class UpperCaseValidator : public QValidator {
     }
 };
 
-QString labelText(const std::string& text) {
-    return toQt(text).replace(QLatin1Char('|'), QLatin1Char('\n'));
-}
-
 } // namespace
+
+// A label's text as shown: "|" starts a new line, except on a label with the letter P.
+QString labelText(const std::string& text, const std::string& props) {
+    QString shown = toQt(text);
+    if (!has(props, 'P')) shown.replace(QLatin1Char('|'), QLatin1Char('\n'));
+    return shown;
+}
 
 // A label of several lines grows downwards until every line shows.
 void fitLabelHeight(QLabel* label) {
@@ -145,7 +148,7 @@ void EZ_SUBCLASS(int32_t mode) {
 void EZ_LABEL(int32_t id, float col, float row, float width, float height, const std::string& text,
               const std::string& props) {
     Control* control = create(Kind::Label, id, {col, row, width, height}, props, [&](QWidget* client) {
-        auto* label = new QLabel(labelText(takeLoadText(text)), client);
+        auto* label = new QLabel(labelText(takeLoadText(text), props), client);
         Qt::Alignment align = Qt::AlignTop;
         align |= has(props, 'C') ? Qt::AlignHCenter : has(props, 'R') ? Qt::AlignRight : Qt::AlignLeft;
         label->setAlignment(align);
@@ -181,7 +184,8 @@ void EZ_BUTTON(int32_t id, float col, float row, float width, float height, cons
                const std::string& props) {
     create(Kind::Button, id, {col, row, width, height}, props, [&](QWidget* client) {
         auto* button = new QPushButton(toQt(text), client);
-        button->setAutoDefault(false);
+        // A: Enter presses the button while it has the focus, and the button shows it.
+        button->setAutoDefault(has(props, 'A'));
         button->setFocusPolicy(has(props, 'T') ? Qt::StrongFocus : Qt::ClickFocus);
         return button;
     });
@@ -195,7 +199,7 @@ void EZ_ODBUTTON(int32_t id, float col, float row, float width, float height, co
     create(Kind::OwnerDrawButton, id, {col, row, width, height}, props, [&](QWidget* client) {
         auto* button = new OwnerDrawButton(name, id, client);
         button->setText(toQt(text));
-        button->setAutoDefault(false);
+        button->setAutoDefault(has(props, 'A'));
         button->setFocusPolicy(has(props, 'T') ? Qt::StrongFocus : Qt::ClickFocus);
         return button;
     });
@@ -257,7 +261,7 @@ void EZ_COMBOBOX(int32_t id, float col, float row, float width, float height, co
 void EZ_DATETIME(int32_t id, float col, float row, float width, float height,
                  const std::string& propsAndFormat) {
     create(Kind::Date, id, {col, row, width, height}, propsAndFormat, [&](QWidget* client) {
-        auto* edit = new QDateEdit(client);
+        auto* edit = new DateField(client);
         edit->setDisplayFormat(dateFormat(propsAndFormat));
         const auto brace = propsAndFormat.find('{');
         const bool upDown = propsAndFormat.substr(0, brace).find('U') != std::string::npos;

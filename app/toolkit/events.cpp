@@ -75,6 +75,8 @@ void moveFocusOn(QWidget* from) {
     }
 }
 
+} // namespace
+
 bool handleKey(const std::string& form, int32_t id, QWidget* widget, QKeyEvent* event) {
     if (!state().keyEvents) return false;
     const int32_t original = keyCode(*event);
@@ -88,6 +90,8 @@ bool handleKey(const std::string& form, int32_t id, QWidget* widget, QKeyEvent* 
     }
     return true; // swallowed (0), or replaced by a key that is not synthesised
 }
+
+namespace {
 
 bool handleTooltip(const std::string& form, int32_t id, QHelpEvent* event, QWidget* widget) {
     Control* control = findControl(form, id);
@@ -134,6 +138,8 @@ bool ControlWatcher::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::FocusOut:
         if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) break;
+        // A date typed in short is read before the handlers hear that the field was left.
+        if (auto* date = qobject_cast<DateField*>(widget)) date->settleText();
         fireEvent(form, id, kEzLostFocus);
         break;
     case QEvent::KeyPress:

@@ -11,11 +11,11 @@
 //   forms     C centred (over the parent form, else on the screen), M modal (EZ_FORM returns after
 //             the form is unloaded); every form keeps the size it is given (no resizing by the user)
 //   labels    C centred text, R right-aligned, L left-aligned (default); "|" in the text starts a
-//             new line
+//             new line, except with P: the text is shown as given, lines end at "\n" only
 //   text      E sunken edit frame, T tab stop, U upper case only; a field with neither E nor T is a
 //   fields    read-only display; N centres the number it shows
 //   lists     T tab stop (a drop-down list of fixed items)
-//   buttons   T tab stop
+//   buttons   T tab stop, A Enter presses the button while it has the focus (drawn as the default)
 //   sliders   "=U" a horizontal slider with ticks below
 //   dates     "T{MM/DD/YYYY}" a date picker with a calendar; "TU{YYYY}" a year with arrows
 // Letters not listed are accepted and ignored.
@@ -135,6 +135,7 @@ void EZ_DEFTOOLTIPPROP(int32_t text, int32_t background, const std::string& prop
 
 std::string EZ_GETTEXT(const std::string& form, int32_t id); // combo: the selected item's text
 void EZ_SETTEXT(const std::string& form, int32_t id, const std::string& text); // id 0: the caption
+// id 0: the form itself takes the focus, so that no control has it (its keys reach id 0).
 void EZ_SETFOCUS(const std::string& form, int32_t id);
 int32_t EZ_GETFOCUSID();
 void EZ_ENABLEC(const std::string& form, int32_t id);
@@ -220,6 +221,9 @@ void EZ_DRAW3DBUTTONE(const std::string& form, int32_t id, int32_t drawHandle, i
 // --- Hooks for the program ------------------------------------------------------------------------
 // Converts an RTF text to the HTML that the rich-text view shows (set once at start-up).
 void EzSetRichTextReader(std::function<std::string(const std::string& rtf)> toHtmlUtf8);
+// The least client width, in columns, of a dialog whose frame is to show `caption` whole beside
+// its close box under the common window managers.
+float EzCaptionWidth(const std::string& caption);
 // Sounds the desktop's beep.
 void EzBeep();
 // Restores (if minimised), raises and activates the form whose caption is exactly the title.

@@ -1,4 +1,5 @@
 // Fonts by number and colours by palette index.
+#include "app/toolkit/ez_fonts.h"
 #include "app/toolkit/internal/state.h"
 
 #include <QApplication>
@@ -121,4 +122,8 @@ void EZ_GETTEXTSIZE(int32_t font, const std::string& text, float& width, float& 
     const QFontMetricsF metrics(ez::fontNumber(font));
     width = static_cast<float>(metrics.horizontalAdvance(ez::toQt(text)) / ez::toPixelsX(1.0F));
     height = static_cast<float>(QFontMetrics(ez::fontNumber(font)).height()) / ez::toPixelsY(1.0F);
+}
+
+QFont EzFont(int32_t number) {
+    return ez::fontNumber(number);
 }

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -27,9 +29,40 @@ void bringToFront(QWidget* window) {
     window->activateWindow();
 }
 
-QRect screenArea() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+bool offscreen() {
+    return QGuiApplication::platformName() == QLatin1String("offscreen");
+}
+
+// The window manager's frame around a window. It is known only once a window has been framed;
+// until then the frame last seen stands for it (a title bar and thin edges before any).
+QMargins frameOf(const QWidget* window) {
+    static QMargins known = offscreen() ? QMargins() : QMargins(4, 30, 4, 4);
+    const QRect frame = window->frameGeometry(), inner = window->geometry();
+    if (frame != inner)
+        known = QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                         frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    return known;
+}
+
+// The window with its frame, where it will be once shown.
+QRect outerRect(const QWidget* window) {
+    const QMargins m = frameOf(window);
+    const QSize size = window->size() + QSize(m.left() + m.right(), m.top() + m.bottom());
+    return QRect(window->frameGeometry().topLeft(), size);
+}
+
+// The usable part of the screen a window is on (the one holding its centre, else the primary).
+QRect screenArea(const QRect& outer = QRect()) {
+    const QScreen* screen = outer.isValid() ? QGuiApplication::screenAt(outer.center()) : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// The top-left corner that keeps `outer` whole on `area` (its top-left edge when it is larger).
+QPoint keptInside(const QRect& outer, const QRect& area) {
+    const int x = std::max(area.left(), std::min(outer.left(), area.right() + 1 - outer.width()));
+    const int y = std::max(area.top(), std::min(outer.top(), area.bottom() + 1 - outer.height()));
+    return {x, y};
 }
 
 void centre(Form& form, QWidget* over) {
@@ -37,12 +70,19 @@ void centre(Form& form, QWidget* over) {
     if (!window) return;
     window->adjustSize();
     const QRect area = over ? over->frameGeometry() : screenArea();
-    const QSize size = window->frameGeometry().size();
-    QPoint topLeft = area.center() - QPoint(size.width() / 2, size.height() / 2);
-    const QRect screen = screenArea();
-    topLeft.setX(std::max(screen.left(), std::min(topLeft.x(), screen.right() - size.width())));
-    topLeft.setY(std::max(screen.top(), std::min(topLeft.y(), screen.bottom() - size.height())));
-    window->move(topLeft);
+    QRect outer = outerRect(window);
+    outer.moveCenter(area.center());
+    window->move(keptInside(outer, screenArea(outer)));
+}
+
+// No window opens partly off the screen it is on. Its fixed size is settled first, so that the
+// window manager learns it (and offers no maximising) before the window is mapped.
+void keepOnScreen(QWidget* window) {
+    if (QLayout* layout = window->layout()) layout->activate();
+    window->adjustSize();
+    const QRect outer = outerRect(window);
+    const QPoint inside = keptInside(outer, screenArea(outer));
+    if (inside != outer.topLeft()) window->move(inside);
 }
 
 void startForm(const std::string& name) {
@@ -67,18 +107,19 @@ void bury(std::unique_ptr<Form> form) {
 
 namespace {
 
-// Forms have a fixed size, so none offers a maximise box: a form with a parent is a dialog with a
-// close box only; a top-level form can also be minimised.
-Qt::WindowFlags formWindowFlags(bool hasParent) {
-    const Qt::WindowFlags frame =
-        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    return hasParent ? Qt::Dialog | frame : Qt::Window | frame | Qt::WindowMinimizeButtonHint;
+// Forms have a fixed size, so none offers a maximise box. A dialog (a form with a parent, or a
+// modal one) is of the window type "dialog" with a title and a close box only, which Openbox,
+// KWin and Mutter all honour; the main window can also be minimised.
+Qt::WindowFlags formWindowFlags(bool dialog) {
+    const Qt::WindowFlags frame = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    return dialog ? Qt::Dialog | frame
+                  : Qt::Window | frame | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
 }
 
 } // namespace
 
-FormWindow::FormWindow(std::string name, QWidget* parent)
-    : QWidget(parent, formWindowFlags(parent != nullptr)), name_(std::move(name)) {
+FormWindow::FormWindow(std::string name, QWidget* parent, bool dialog)
+    : QWidget(parent, formWindowFlags(dialog || parent != nullptr)), name_(std::move(name)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
@@ -89,6 +130,12 @@ void FormWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     EZ_UNLOADFORM(name_);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const std::string name = name_; // the handler may unload this form
+    if (hasFocus() && findForm(name) && handleKey(name, 0, this, event)) return;
+    QWidget::keyPressEvent(event);
 }
 
 bool FormWindow::event(QEvent* e) {
@@ -146,6 +193,7 @@ void EZ_FORM(const std::string& name, const std::string& parent, const std::stri
         if (existing->window) bringToFront(existing->window);
         return;
     }
+    installAccessibility();
     auto owned = std::make_unique<Form>();
     Form& form = *owned;
     form.name = name;
@@ -158,7 +206,7 @@ void EZ_FORM(const std::string& name, const std::string& parent, const std::stri
         fireEvent(name, 0, kEzCreating);
     }
 
-    auto* window = new FormWindow(name, parentWindow(parent));
+    auto* window = new FormWindow(name, parentWindow(parent), form.modal);
     form.window = window;
     window->setWindowTitle(toQt(caption));
     auto* layout = new QVBoxLayout(window);
@@ -190,6 +238,7 @@ void EZ_FORM(const std::string& name, const std::string& parent, const std::stri
     fireEvent(name, 0, kEzLoaded);
     Form* loaded = findForm(name);
     if (!loaded || !loaded->window) return;
+    keepOnScreen(loaded->window);
     loaded->window->show();
     bringToFront(loaded->window);
     QTimer::singleShot(0, [name] { startForm(name); });
@@ -243,7 +292,7 @@ void EZ_GETSIZE(const std::string& form, float& width, float& height, int32_t mo
     Form* f = findForm(form);
     if (!f || !f->window) return;
     if (mode == 1) {
-        const QSize outer = f->window->frameGeometry().size();
+        const QSize outer = outerRect(f->window).size();
         width = static_cast<float>(outer.width());
         height = static_cast<float>(outer.height());
     } else {
@@ -355,6 +404,18 @@ void EZ_ALLOWLOADINGEVENT(int32_t mode) {
 void EZ_SETLOADSTR(const std::string& kind, const std::string& value) {
     if (kind == "I") state().next.loadImages = value;
     if (kind == "T") state().next.loadText = value;
+}
+
+float EzCaptionWidth(const std::string& caption) {
+    // Window managers draw captions in their own fonts: about 11 points bold at most in the common
+    // themes (Mutter's Cantarell Bold 11, KWin's Noto Sans 10, Openbox's Sans Bold 8). Some centre
+    // the caption between room kept on both sides for the icon and the close box.
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(std::max<qreal>(font.pointSizeF(), 11.0));
+    const QFontMetrics metrics(font);
+    const int boxes = 4 * metrics.height(); // icon and close box, mirrored on the other side
+    return toColumns(metrics.horizontalAdvance(toQt(caption)) + boxes + metrics.height());
 }
 
 void EzBeep() {

@@ -62,6 +62,11 @@ void drawButton(int32_t drawHandle, int32_t face, int32_t text, int32_t font, Lo
     p.setFont(fontNumber(std::max(font, 0)));
     const QRectF textRect = down ? r.translated(1, 1) : r;
     p.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
+    if (button->isDefault()) { // the button that Enter presses: a dark outer edge
+        p.setPen(QPen(textColour, 2));
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.drawRect(QRectF(button->rect()).adjusted(1, 1, -1, -1));
+    }
     if (button->hasFocus()) {
         p.setPen(QPen(textColour, 1, Qt::DotLine));
         p.setRenderHint(QPainter::Antialiasing, false);

@@ -2,11 +2,16 @@
 // the history from History.rtf, and closing.
 #include "app/about/about.h"
 #include "app/about/about_ids.h"
+#include "app/rtf/rtf_reader.h"
 #include "app/rtf/rtf_to_html.h"
 #include "app/toolkit/ez.h"
 #include "app/toolkit/ez_testing.h"
+#include "plan/profile_store.h"
 #include "tests/support/temp_folder.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -192,6 +197,55 @@ TEST_F(AboutTest, TheHistoryIsReadAgainAtEachOpening) {
         EXPECT_NE(text(kAboutHistoryView).find("Second history"), std::string::npos);
         EXPECT_EQ(text(kAboutHistoryView).find("First history"), std::string::npos);
     });
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(AboutTest, EscapeClosesTheDialogOnEitherPage) {
+    for (bool historyPage : {false, true}) {
+        SCOPED_TRACE(historyPage ? "history page" : "information page");
+        bool closed = false;
+        withAbout([&] {
+            if (historyPage) eztest::Click(kAboutForm, kAboutPageButton);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            eztest::Settle();
+            closed = !eztest::FormExists(kAboutForm);
+        });
+        EXPECT_TRUE(closed);
+    }
+}
+
+// The history shipped with the program tells the truth about it: the built-in profiles it names
+// exist and are as many as it says, and the total is not said to follow the typing.
+TEST(ShippedHistory, NamesOnlyRealBuiltInProfilesAndHowTheTotalIsWorkedOut) {
+    QFile file(QStringLiteral(QM_ASSETS_DIR "/History.rtf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString text;
+    for (const RtfParagraph& paragraph : ReadRtf(file.readAll().toStdString()).paragraphs) {
+        for (const RtfRun& run : paragraph.runs)
+            text += run.text;
+        text += QLatin1Char('\n');
+    }
+    ProfileStore store;
+    BuildDefaultProfiles(store);
+    const int builtIns = ProfilesInUse(store) - 1; // row 0 is "None"
+    EXPECT_EQ(builtIns, 41);
+    EXPECT_TRUE(text.contains(QStringLiteral("Forty-one built-in Business Profiles")));
+    // Every name given as an example ("from A to B, among them C, D and E.") is a built-in one.
+    const QRegularExpression examples(
+        QStringLiteral("from ([^,.]+) to ([^,.]+), among them ([^,.]+), ([^,.]+) and ([^,.]+)\\."));
+    const QRegularExpressionMatch match =
+        examples.match(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    ASSERT_TRUE(match.hasMatch()) << text.toStdString();
+    for (int i = 1; i <= 5; ++i) {
+        const std::string name =
+            match.captured(i).replace(QChar(0x2019), QLatin1Char('\'')).simplified().toStdString();
+        EXPECT_GE(FindProfileIgnoringCase(store, name), 1) << name;
+    }
+    EXPECT_FALSE(text.contains(QStringLiteral("as you type")));
+    EXPECT_TRUE(text.contains(QStringLiteral("SHA-256")));
 }
 
 } // namespace

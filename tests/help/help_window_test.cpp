@@ -3,6 +3,8 @@
 #include "app/help/help.h"
 #include "app/help/help_browser.h"
 #include "app/help/help_viewer.h"
+#include "app/toolkit/ez.h"
+#include "app/toolkit/ez_fonts.h"
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>
@@ -258,6 +260,67 @@ TEST_F(HelpWindowTest, AMissingHelpFolderShowsAClearMessage) {
     }
     EXPECT_EQ(viewer()->contentsList()->count(), 0);
     EXPECT_EQ(viewer()->keywordList()->count(), 0);
+}
+
+} // namespace
+
+namespace {
+
+class HelpKeysAndLooks : public HelpWindowTest {
+  protected:
+    void SetUp() override {
+        HelpWindowTest::SetUp();
+        EZ_DEFFONT(6, "Segoe UI", 9.0F, ""); // registered at start-up, as the program does
+    }
+    static void activate() {
+        QApplication::setActiveWindow(viewer());
+        settle();
+    }
+};
+
+TEST_F(HelpKeysAndLooks, AltNPutsTheFocusInTheIndexSearchBox) {
+    help(1);
+    activate();
+    viewer()->contentsList()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+    settle();
+    EXPECT_EQ(viewer()->tabs()->currentIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), viewer()->keywordBox());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("opt"));
+    ASSERT_NE(viewer()->keywordList()->currentItem(), nullptr);
+    EXPECT_TRUE(viewer()->keywordList()->currentItem()->text().startsWith(QStringLiteral("opt"),
+                                                                          Qt::CaseInsensitive));
+}
+
+TEST_F(HelpKeysAndLooks, EscapeClosesTheWindow) {
+    help(1);
+    activate();
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : viewer(), Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(viewer(), nullptr);
+}
+
+// One family throughout: the window's own widgets and every text of the page shown are in the
+// program's font (the family that stands in for "Segoe UI").
+TEST_F(HelpKeysAndLooks, TheWindowAndItsPagesUseTheProgramsFont) {
+    const QString family = QFontInfo(EzFont(6)).family();
+    for (int32_t context : {10, 35, 60}) {
+        help(15, context);
+        for (const QWidget* widget : viewer()->findChildren<QWidget*>())
+            EXPECT_EQ(QFontInfo(widget->font()).family(), family)
+                << widget->metaObject()->className() << " " << widget->objectName().toStdString();
+        const QTextDocument* page = viewer()->browser()->document();
+        EXPECT_EQ(QFontInfo(page->defaultFont()).family(), family);
+        for (QTextBlock block = page->begin(); block != page->end(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (!format.hasProperty(QTextFormat::FontFamilies)) continue; // the page's default font
+                QFont font = page->defaultFont();
+                font.setFamilies(format.fontFamilies().toStringList());
+                EXPECT_EQ(QFontInfo(font).family(), family) << it.fragment().text().toStdString();
+            }
+        }
+    }
 }
 
 } // namespace

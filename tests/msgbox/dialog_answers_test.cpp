@@ -2,7 +2,11 @@
 // each way of leaving it gives, with the checkbox folded into the sign.
 #include "dialog_fixture.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -276,6 +280,92 @@ TEST_F(MessageDialogTest, SaveQuestionAsksOverItsFormWithYesFocused) {
         eztest::Click(kHost, kHostClose);
         EXPECT_EQ(answer, c.expected);
         EXPECT_FALSE(leftOpen);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A question whose default is 0 starts with no button focused: Enter answers nothing until the
+// user moves to a button, and the button that has the focus is the one drawn as the default.
+TEST_F(MessageDialogTest, WithNoDefaultEnterDoesNothingUntilAButtonIsChosen) {
+    bool openAfterEnter = false;
+    WhenShown([&] {
+        EXPECT_EQ(EZ_GETFOCUSID(), 0);
+        for (int32_t b = 1; b <= 2; ++b)
+            EXPECT_FALSE(qobject_cast<QPushButton*>(Control(ButtonId(b)))->isDefault()) << b;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        eztest::Settle();
+        openAfterEnter = eztest::FormExists(kDialog);
+        eztest::Tab();
+        EXPECT_EQ(EZ_GETFOCUSID(), ButtonId(1));
+        EXPECT_TRUE(qobject_cast<QPushButton*>(Control(ButtonId(1)))->isDefault());
+        PressOnFocused(Qt::Key_Return);
+    });
+    EXPECT_EQ(ASKUSER("Delete This Profile?", "Delete the profile?", "", "", kYesNo, 0), 1);
+    EXPECT_TRUE(openAfterEnter);
+    EXPECT_FALSE(leftOpen);
+
+    // Escape still dismisses it before any button has the focus.
+    WhenShown([] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
+    EXPECT_EQ(ASKUSER("Delete This Profile?", "Delete the profile?", "", "", kYesNo, 0), kDialogDismissed);
+    EXPECT_FALSE(leftOpen);
+}
+
+TEST_F(MessageDialogTest, TheFocusedButtonIsMarkedAsTheOneEnterPresses) {
+    WhenShown([] {
+        auto button = [](int32_t b) { return qobject_cast<QPushButton*>(Control(ButtonId(b))); };
+        EXPECT_TRUE(button(2)->isDefault());
+        EXPECT_FALSE(button(1)->isDefault());
+        eztest::Focus(kDialog, ButtonId(3));
+        EXPECT_TRUE(button(3)->isDefault());
+        EXPECT_FALSE(button(2)->isDefault());
+        eztest::CloseBox(kDialog);
+    });
+    ASKUSER("Question", "Proceed?", "", "", "*{G}|&Yes|&No|&Cancel", 2);
+    // Owner-drawn buttons draw the mark themselves: the focused default differs from itself unfocused.
+    WhenShown([] {
+        QWidget* yes = Control(ButtonId(1));
+        const QImage marked = yes->grab().toImage();
+        eztest::Focus(kDialog, ButtonId(2));
+        const QImage plain = yes->grab().toImage();
+        EXPECT_NE(marked, plain);
+        eztest::CloseBox(kDialog);
+    });
+    ASKUSER("Question", "Proceed?", "", "", "*{3}|&Yes|&No", 1);
+    EXPECT_FALSE(leftOpen);
+}
+
+// A name from the user is shown as it is, whatever it holds; the caller's markup still applies.
+TEST_F(MessageDialogTest, UserTextsAreShownAsTextNotAsMarkup) {
+    const std::string name = "Bob{s|Deli";
+    WhenShown([&] {
+        auto* label = qobject_cast<QLabel*>(Control(kText1Id));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text().toStdString(), "Delete the profile \"" + name + "\"?");
+        EXPECT_TRUE(label->font().bold());
+        EXPECT_EQ(label->font().pointSizeF(), 10.0);
+        EXPECT_EQ(EZ_GETTEXT(kDialog, 0), "Profile " + name);
+        eztest::CloseBox(kDialog);
+    });
+    ASKUSER("Profile " + MarkupLiteral(name), "Delete the profile \"" + MarkupLiteral(name) + "\"?{f10}",
+            "(This action cannot be reversed){f6}", "", kYesNo, 0);
+    EXPECT_FALSE(leftOpen);
+}
+
+// The frame shows the whole title: a dialog with a short text is as wide as its title needs.
+TEST_F(MessageDialogTest, ADialogIsWideEnoughForItsWholeTitle) {
+    for (const char* title : {"Delete This Profile?", "Changes Not Saved", "Rebuild All Business Profiles"}) {
+        SCOPED_TRACE(title);
+        float width = 0, height = 0;
+        WhenShown([&] {
+            EZ_GETSIZE(kDialog, width, height, 0);
+            eztest::CloseBox(kDialog);
+        });
+        ASKUSER(title, "Ok?", "", "", "&OK{G}", 1);
+        EXPECT_GE(width, EzCaptionWidth(title) - 0.2F);
+        EXPECT_GT(EzCaptionWidth(title), 12.0F); // more than the text and the button would take
     }
 }
 

@@ -181,11 +181,11 @@ TEST_F(MessageDialogTest, OwnerDrawnButtonsPaintTheirFaceInEachLook) {
             faces.push_back(w->grab().toImage());
         }
         EXPECT_TRUE(IsStandardButton(ButtonId(5)));
-        EXPECT_EQ(EZ_GETFOCUSID(), kCheckBoxId);
+        EXPECT_EQ(EZ_GETFOCUSID(), 0);
         eztest::CloseBox(kDialog);
     });
-    // One caption for all, so that the pictures differ only by their looks; the checkbox
-    // holds the focus, so that no button draws a focus frame.
+    // One caption for all, so that the pictures differ only by their looks; with no default the
+    // dialog itself holds the focus, so that no button draws a focus frame.
     MarkupMessageBox("", "Looks", "Four looks", "", "Box", "*{b12,t15}|&Go|&Go{3}|&Go{R}|&Go{E}|&Go{G}", "",
                      0, "W");
     ASSERT_EQ(faces.size(), 4U);

@@ -2,6 +2,7 @@
 // option letters.
 #include "msgbox/brace_group.h"
 #include "msgbox/dialog_markup.h"
+#include "msgbox/markup_literal.h"
 
 #include <gtest/gtest.h>
 
@@ -169,6 +170,35 @@ TEST(DialogMarkup, OptionLettersInAnyOrderAndCase) {
     EXPECT_TRUE(some.centre);
     EXPECT_FALSE(some.rightAlign);
     EXPECT_EQ(some.pictureProps, "S");
+}
+
+} // namespace
+
+namespace {
+
+// Texts from users, files and servers: written with MarkupLiteral they come back as they are,
+// and the caller's own markup after them still counts.
+TEST(MarkupLiteral, UserTextsAreShownAsTheyAreAndTheCallersMarkupStillCounts) {
+    const char* const texts[] = {"Bob{s|Deli", "{f10}", "a|b", "C:\\Data\\", "\\{", "x\\|y", "plain", ""};
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        const std::string marked = "Delete \"" + MarkupLiteral(text) + "\"?{f10}";
+        const TextMarkup block = ParseTextBlock(marked);
+        EXPECT_EQ(ShownLines(block.shown), std::vector<std::string>{"Delete \"" + std::string(text) + "\"?"});
+        EXPECT_EQ(block.font, 10);
+        EXPECT_EQ(ParseTitle(MarkupLiteral(text) + "{w30}").caption, text);
+        EXPECT_FLOAT_EQ(ParseTitle(MarkupLiteral(text) + "{w30}").minWidth, 30);
+    }
+}
+
+TEST(MarkupLiteral, UnescapedMarkupKeepsItsMeaningAndLoneBackslashesStay) {
+    EXPECT_EQ(ShownLines(ParseTextBlock("one|two{f6}").shown), (std::vector<std::string>{"one", "two"}));
+    EXPECT_EQ(ShownLines("C:\\dir\\file"), std::vector<std::string>{"C:\\dir\\file"});
+    EXPECT_EQ(ShownLines("a\\|b|c"), (std::vector<std::string>{"a|b", "c"}));
+    // A button list split only at its unescaped bars.
+    const std::vector<ButtonMarkup> buttons = ParseButtonList("&Keep a\\|b|&Drop");
+    ASSERT_EQ(buttons.size(), 2U);
+    EXPECT_EQ(buttons[0].caption, "&Keep a|b");
 }
 
 } // namespace

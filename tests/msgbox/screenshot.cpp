@@ -2,10 +2,8 @@
 // dialog, for the documentation and for a person to look at. Run it under a real X display,
 // with a window manager for the window's frame and caption:
 //   xvfb-run -a sh -c 'openbox & sleep 1; msgbox_screenshot docs/rebuild-question.png'
-#include "app/toolkit/ez.h"
-#include "app/toolkit/ez_testing.h"
-#include "msgbox/message_dialog.h"
 #include "plan/planner_profiles.h"
+#include "tests/msgbox/dialog_alone.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -23,17 +21,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
-    // The fonts the program registers at start.
-    EZ_DEFFONT(6, "Segoe UI", 9.0F, "");
-    EZ_DEFFONT(7, "Segoe UI", 9.0F, "B");
-    EZ_DEFFONT(10, "Segoe UI", 10.0F, "B");
-    eztest::Install(
-        [](const std::string& form, int32_t& id, int32_t& message, int32_t& value, int32_t& cancel) {
-            if (form == kMessageDialogForm) MessageDialogEvents(form, id, message, value, cancel);
-        },
-        [](const std::string& form) {
-            if (form == kMessageDialogForm) DesignMessageDialog(form);
-        });
+    InstallDialogAlone();
 
     bool saved = false;
     eztest::OnModal(kMessageDialogForm, [&] {

@@ -45,3 +45,13 @@ TEST(WordWrap, MeasuresInTheBlocksFont) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WordWrap, EscapedCharactersAreMeasuredAsWhatTheyShowAndStayEscaped) {
+    // "a\|b" shows as three characters: "a|b ccc" is 7 wide and fits 7.
+    EXPECT_EQ(WrapText("a\\|b ccc", 7, 0, FakeMeasure), "a\\|b ccc|");
+    EXPECT_EQ(WrapText("a\\|b ccc", 6, 0, FakeMeasure), "a\\|b|ccc|");
+}
+
+} // namespace

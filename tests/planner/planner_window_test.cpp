@@ -256,6 +256,38 @@ INSTANTIATE_TEST_SUITE_P(Cases, PlannerPlacement,
                              return n;
                          });
 
+// Saving measures the window with its frame and menu bar; so does restoring: a place where only
+// the client area would fit does not open the window across the screen's bottom edge.
+TEST_F(PlannerWindow, AWindowNeverOpensPartlyOffTheScreen) {
+    open();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize outer = eztest::Window(kForm)->frameGeometry().size();
+    float clientWidth = 0, clientHeight = 0;
+    EZ_GETSIZE(kForm, clientWidth, clientHeight, 0);
+    const float beyondClient = EZ_CY(outer.height()) - clientHeight;
+    ASSERT_GT(beyondClient, 0.5F); // the menu bar at least
+    eztest::Reset();
+    eztest::Install(EventDispatch, DesignDispatch);
+    const float row = EZ_CY(screen.height()) - clientHeight - beyondClient / 2;
+    setting("QM", "LastCol", "2");
+    setting("QM", "LastRow", std::to_string(row));
+    open();
+    const QRect opened = eztest::Window(kForm)->frameGeometry();
+    EXPECT_TRUE(screen.contains(opened)) << opened.bottom() << " below " << screen.bottom();
+}
+
+// A year typed with two digits is read with the pivot, and Enter leaves the field at once.
+TEST_F(PlannerWindow, ATwoDigitYearTypedInTheYearIsKeptAndEnterLeaves) {
+    open();
+    eztest::Focus(kForm, kYear, Qt::TabFocusReason);
+    type(kYear, "19");
+    eztest::Key(kForm, kYear, Qt::Key_Return);
+    EXPECT_NE(EZ_GETFOCUSID(), kYear);
+    int16_t month = 0, day = 0, year = 0, hour = 0, minute = 0, second = 0, ms = 0, weekday = 0;
+    EZ_GETDATETIME(kForm, kYear, month, day, year, hour, minute, second, ms, weekday);
+    EXPECT_EQ(year, 2019);
+}
+
 TEST_F(PlannerWindow, SavingPullsAWindowBackOnScreen) {
     open();
     QWidget* window = eztest::Window(kForm);

@@ -24,6 +24,7 @@ class QAction;
 class QPainter;
 class QToolBar;
 class QLabel;
+class QKeyEvent;
 
 namespace ez {
 
@@ -59,6 +60,7 @@ struct Control {
     int32_t richTextLimit = 0;     // rich text: maximum length, 0 = none
     std::vector<QAction*> buttons; // toolbar: the buttons, id = toolbar id + 1 + index
     std::vector<QLabel*> parts;    // status bar: the parts
+    std::string valueName;         // a label that shows a value: what the value is ("Total")
 };
 
 struct Form {
@@ -167,14 +169,22 @@ void applyColours(QWidget* widget, Kind kind, int32_t text, int32_t background);
 
 // Creation helpers
 void fitLabelHeight(QLabel* label); // a label of several lines grows until every line shows
+QString labelText(const std::string& text, const std::string& props);
 Form* designForm();
 QString toQt(const std::string& text);
 std::string fromQt(const QString& text);
 
 // Events: installs the filter that turns Qt's input into the toolkit's events.
 void watchControl(Form& form, Control& control);
+// Raises the key event for a key pressed on a control (or on the form, id 0); true when the
+// handler swallowed or replaced it.
+bool handleKey(const std::string& form, int32_t id, QWidget* widget, QKeyEvent* event);
 void destroyForm(const std::string& name);
 void runModalScripts(const std::string& form);
+
+// Accessibility: the drop-down lists' names (installed with the first form), value labels.
+void installAccessibility();
+void nameValueLabel(Control& control);
 
 // Menus
 Menu* menuByHandle(int32_t handle);
