@@ -11,8 +11,10 @@
 #include "plan/client_info.h"
 #include "plan/planner_fields.h"
 #include "plan/planner_profiles.h"
+#include "prefs/options.h"
 #include "report/page_layer.h"
 #include "report/page_render.h"
+#include "report/plan_proposal.h"
 #include "report/planner_proposal.h"
 #include "report/print_readiness.h"
 #include "report/proposal.h"
@@ -70,14 +72,14 @@ std::optional<std::string> WhyPlannerCannotPrint() {
                             EZ_GETTEXT(kForm, kTotal)});
 }
 
-// The proposal of the planner's plan in the PDF file; false when the file could not be written.
-bool WritePlannerProposal(const QString& pdfFile) {
+// The proposal in the PDF file; false when the file could not be written.
+bool WriteProposal(const ProposalInputs& inputs, const QString& pdfFile) {
     bool written = false;
     SetPageSink([&](const PageRecord& page) {
         written = WriteProposalPdf(page, pdfFile);
         return written;
     });
-    const bool built = BuildProposal(ReadPlannerProposal());
+    const bool built = BuildProposal(inputs);
     SetPageSink({});
     return built && written;
 }
@@ -96,18 +98,23 @@ QString ExportInfoSection(const PdfRequest& request) {
     auto refusal = MissingProfile(GETINI(ToCp1252(planFile), "Info", "Profile", ""));
     if (!refusal) refusal = WhyPlannerCannotPrint();
     if (refusal) return Failure(QStringLiteral("cannot print the plan in ") + planFile, *refusal);
-    if (!WritePlannerProposal(request.pdfFile)) return QStringLiteral("cannot write ") + request.pdfFile;
+    if (!WriteProposal(ReadPlannerProposal(), request.pdfFile))
+        return QStringLiteral("cannot write ") + request.pdfFile;
     return {};
 }
 
-// A plan file to a PDF: empty when it was written; otherwise what went wrong.
+// A plan file to a PDF: empty when it was written; otherwise what went wrong. The plan carries
+// everything the page needs, so no window is built: the page reads what the planner would show
+// once it had opened the plan.
 QString ExportPlanFile(const QString& planFile, const QString& pdfFile) {
     const PlanRead read = ReadPlanFile(planFile);
     if (!read.plan) return Failure(QStringLiteral("cannot print the plan ") + planFile, read.reason);
-    ShowPlanOnWindow(*read.plan, false);
-    if (auto refusal = WhyPlannerCannotPrint())
+    const ProposalInputs inputs = ProposalOfPlan(*read.plan, OptionOn(kMonoChart));
+    // The plan file's percentages total 100, so the total shows "100.0".
+    if (auto refusal =
+            WhyNotPrintable({inputs.client, inputs.station, inputs.salesrep, inputs.budget, "100.0"}))
         return Failure(QStringLiteral("cannot print the plan ") + planFile, *refusal);
-    if (!WritePlannerProposal(pdfFile))
+    if (!WriteProposal(inputs, pdfFile))
         return QStringLiteral("cannot write ") + pdfFile + QStringLiteral(" for the plan ") + planFile;
     return {};
 }
@@ -130,12 +137,12 @@ QStringList Export(const PdfRequest& request) {
     ComputePaths(EZ_APPPATH());
     if (!request.pdfFolder.isEmpty())
         if (const QString problem = PrepareFolder(request.pdfFolder); !problem.isEmpty()) return {problem};
-
-    const HiddenPlanner planner;
-    if (request.pdfFolder.isEmpty() && request.plans.isEmpty()) {
+    if (request.plans.isEmpty()) {
+        const HiddenPlanner planner;
         const QString failure = ExportInfoSection(request);
         return failure.isEmpty() ? QStringList() : QStringList{failure};
     }
+    LoadPreferences(Paths().settingsFile);
     if (request.pdfFolder.isEmpty()) {
         const QString failure = ExportPlanFile(request.plans.constFirst(), request.pdfFile);
         return failure.isEmpty() ? QStringList() : QStringList{failure};
@@ -166,8 +173,11 @@ void KeepQtNotesOffStderr() {
 
 int RunPdfMode(const PdfRequest& request) {
     QStringList failures{QStringLiteral("the planner could not be set up")};
-    EZ_GUIRUN(
-        0, 0, "", 0, [&](int32_t) { failures = Export(request); }, PdfModeEvents, DesignDispatch, 0);
+    if (!request.plans.isEmpty())
+        failures = Export(request); // plan files need no window
+    else
+        EZ_GUIRUN(
+            0, 0, "", 0, [&](int32_t) { failures = Export(request); }, PdfModeEvents, DesignDispatch, 0);
     // The unloaded planner's widgets are freed by deferred deletes, which no loop runs any more.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (const QString& failure : failures)

@@ -11,9 +11,11 @@ struct PdfRequest {
     QString pdfFolder; // --pdf-dir: each plan to <folder>/<plan's base name>.pdf
 };
 
-// Reads each plan into one planner window that is never shown, by the rules of the window's own
-// start, and writes its proposal to the PDF file. Nothing is written to the data folder except
-// Categories.dat when it is missing. Needs a QApplication (on the offscreen platform). Returns
+// Reads the plan of QMK.ini or of --plan into a planner window that is never shown, by the rules
+// of the window's own start, or takes each plan file as the window would show it (no window is
+// needed for those), and writes the proposal to the PDF file. Nothing is written to the data
+// folder except Categories.dat when it is missing and a window is built. Needs a QApplication (a
+// QGuiApplication for plan files alone), on the offscreen platform. Returns
 // the exit code: 0 when every PDF was written; 1, with one line on stderr for each plan that
 // failed (the others are still printed), when a plan is one the window would not print or a
 // file could not be read or written.

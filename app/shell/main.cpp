@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,8 +42,13 @@ void PrintUsage() {
 int RunPdfCommand(int argc, char** argv, const PdfArguments& arguments) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     KeepQtNotesOffStderr();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillmark"));
+    // Plan files are printed without a window: the lighter application object does.
+    std::unique_ptr<QGuiApplication> app;
+    if (arguments.planFiles.empty())
+        app = std::make_unique<QApplication>(argc, argv);
+    else
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Quillmark"));
     PdfRequest request{QString::fromLocal8Bit(arguments.pdfFile.c_str()),
                        arguments.planFile ? QString::fromLocal8Bit(arguments.planFile->c_str()) : QString(),
                        {},

@@ -9,6 +9,8 @@
 #include "dates/dates.h"
 #include "plan/number_text.h"
 #include "plan/plan_file.h"
+#include "report/plan_proposal.h"
+#include "report/planner_proposal.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -294,6 +296,48 @@ TEST_F(PlanWindow, APlanIsSavedOnlyWhenItsPercentagesMakeAYear) {
     EXPECT_EQ(asked[0].title, "Plan Not Saved");
     EXPECT_FALSE(std::filesystem::exists(plans.file("short.qmplan")));
     EXPECT_TRUE(OpenPlan().file.empty());
+}
+
+// The PDF modes print a plan file without a window, from what the window would show: every text
+// the page reads must be the window's own, for any currency and for a plan with empty fields.
+TEST_F(PlanWindow, APlanPrintsFromItsFileAsFromTheWindow) {
+    open();
+    fillPlan("Rosie's Flowers");
+    saveAs("rosie.qmplan");
+    const std::string saved = plans.read("rosie.qmplan");
+    auto variant = [&](const std::string& from, const std::string& to) {
+        std::string bytes = saved;
+        bytes.replace(bytes.find(from), from.size(), to);
+        return bytes;
+    };
+    const std::string files[] = {saved,
+                                 variant("Currency=0", "Currency=1"),
+                                 variant("Currency=0", "Currency=2"),
+                                 variant("Rate=250", "Rate=0"),
+                                 variant("PresentDate=", "PresentDate=0\r\nX="),
+                                 variant("StartMonth=June", "StartMonth=Juni")};
+    for (size_t i = 0; i < std::size(files); ++i) {
+        const std::string file = plans.write("variant " + std::to_string(i) + ".qmplan", files[i]);
+        eztest::ClickMenu(kForm, kMenuNewPlan);
+        openPlan(file);
+        ASSERT_EQ(OpenPlan().file, file) << i;
+        const PlanRead read = ReadPlanFile(QString::fromStdString(file));
+        ASSERT_TRUE(read.plan) << read.reason;
+        const ProposalInputs window = ReadPlannerProposal(), fromFile = ProposalOfPlan(*read.plan, false);
+        EXPECT_EQ(fromFile.client, window.client) << i;
+        EXPECT_EQ(fromFile.station, window.station) << i;
+        EXPECT_EQ(fromFile.salesrep, window.salesrep) << i;
+        EXPECT_EQ(fromFile.presentationDate, window.presentationDate) << i;
+        EXPECT_EQ(fromFile.startMonthIndex, window.startMonthIndex) << i;
+        EXPECT_EQ(fromFile.year, window.year) << i;
+        EXPECT_EQ(fromFile.budget, window.budget) << i;
+        EXPECT_EQ(fromFile.rate, window.rate) << i;
+        EXPECT_EQ(fromFile.months, window.months) << i;
+        EXPECT_EQ(fromFile.base, window.base) << i;
+        EXPECT_EQ(fromFile.events, window.events) << i;
+        EXPECT_EQ(fromFile.opportunity, window.opportunity) << i;
+        EXPECT_EQ(fromFile.currency, window.currency) << i;
+    }
 }
 
 TEST_F(PlanWindow, ThePlanIsShownInItsOwnCurrency) {
