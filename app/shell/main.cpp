@@ -8,6 +8,7 @@
 #include "report/print_preview.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QStringList>
 #include <cstdio>
@@ -80,10 +81,13 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
-    // A plan file named on the command line (Qt's own options are gone from arguments()).
+    // A plan file named on the command line (Qt's own options are gone from arguments()): a name
+    // ending in .qmplan, or any file that is there. Other words ("/update") are not plans.
     QStringList plans;
     for (const QString& argument : QCoreApplication::arguments().mid(1))
-        if (!argument.startsWith(QLatin1Char('-')) && argument != QStringLiteral("/update"))
+        if (!argument.startsWith(QLatin1Char('-')) &&
+            (argument.endsWith(QStringLiteral(".qmplan"), Qt::CaseInsensitive) ||
+             QFileInfo(argument).isFile()))
             plans << argument;
     if (plans.size() > 1) {
         std::fputs("quillmark: one plan file at a time (see --help)\n", stderr);

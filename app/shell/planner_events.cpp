@@ -25,7 +25,6 @@ void OpenHelp(int32_t command, int32_t topic) {
 // The automatic update check when the form has started; an installer downloaded ends the program.
 void OnStarted() {
     WarnIfProfilesNotKept();
-    OpenPlanGivenAtStart();
     if (UpdateCheckDue()) {
         if (RunUpdateCheck(EZ_CURRENTFORM(), VersionFileAddress(), Paths().version, 0) != 0) {
             Unload();
@@ -33,6 +32,7 @@ void OnStarted() {
         }
     }
     PostUpdateCheck();
+    OpenPlanGivenAtStart();
 }
 
 void PlannerFormEvents(int32_t id, int32_t message, int32_t& cancel) {

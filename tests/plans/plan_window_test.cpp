@@ -185,6 +185,25 @@ TEST_P(LeavingWays, EveryWayOfLeavingAsksAndNothingIsLostWithoutANo) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, LeavingWays, ::testing::Values("New", "Open", "Recent", "Exit", "CloseBox"));
 
+TEST_F(PlanWindow, TheKeysGiveTheCommands) {
+    open();
+    fillPlan("Rosie's Flowers");
+    nextSave = plans.file("keys");
+    eztest::PressShortcut(kForm, QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    const std::string file = plans.file("keys.qmplan"); // the suffix is added
+    ASSERT_EQ(OpenPlan().file, file);
+    enter(kBudget, "15000");
+    eztest::PressShortcut(kForm, QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_FALSE(OpenPlan().changed);
+    EXPECT_NE(plans.read("keys.qmplan").find("Budget=15000\r\n"), std::string::npos);
+    eztest::PressShortcut(kForm, QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_TRUE(OpenPlan().file.empty());
+    nextOpen = file;
+    eztest::PressShortcut(kForm, QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(OpenPlan().file, file);
+    EXPECT_EQ(text(kBudget), "$15,000.00");
+}
+
 TEST_F(PlanWindow, NoLeavesThePlanWithoutSaving) {
     open();
     fillPlan("Rosie's Flowers");
