@@ -1,9 +1,11 @@
 // The yardstick of the plans benchmark: a bare Qt program that writes N one-page US Letter PDFs,
-// each with the given numbers of rectangles and lines and of texts in Arial (Liberation Sans) at
-// the given sizes, one file each, and nothing else: no settings, no profiles, no windows.
-//   usage: bare_pdf OUTDIR N RECTS LINES FONT...   FONT: <points><b|r>x<texts>, e.g. 9bx115
+// each with the given numbers of rectangles and lines and the texts of TEXTS in Arial (Liberation
+// Sans), one file each, and nothing else: no settings, no profiles, no windows. TEXTS holds a line
+// per text: its size in points, "b" or "r" (bold or regular), a blank and the text in UTF-8.
+//   usage: bare_pdf OUTDIR N RECTS LINES TEXTS
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
@@ -14,26 +16,28 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    if (argc < 6) {
-        std::fputs("usage: bare_pdf OUTDIR N RECTS LINES FONT...\n", stderr);
+    if (argc != 6) {
+        std::fputs("usage: bare_pdf OUTDIR N RECTS LINES TEXTS\n", stderr);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const int pages = std::atoi(argv[2]), rects = std::atoi(argv[3]), lines = std::atoi(argv[4]);
-    struct Texts {
+    struct Text {
         QFont font;
-        int count;
+        QString text;
     };
-    std::vector<Texts> texts;
-    for (int i = 5; i < argc; ++i) {
-        const QString spec = QString::fromLatin1(argv[i]); // "9bx115"
-        const qsizetype x = spec.indexOf(QLatin1Char('x'));
+    std::vector<Text> texts;
+    QFile list(QString::fromLocal8Bit(argv[5]));
+    if (!list.open(QIODevice::ReadOnly)) return 2;
+    while (!list.atEnd()) {
+        const QString line = QString::fromUtf8(list.readLine()).chopped(1); // "9b TEXT"
+        const qsizetype blank = line.indexOf(QLatin1Char(' '));
         QFont font(QStringLiteral("Arial"));
-        font.setPointSizeF(spec.left(x - 1).toDouble());
-        font.setBold(spec.at(x - 1) == QLatin1Char('b'));
-        texts.push_back({font, spec.mid(x + 1).toInt()});
+        font.setPointSizeF(line.left(blank - 1).toDouble());
+        font.setBold(line.at(blank - 1) == QLatin1Char('b'));
+        texts.push_back({font, line.mid(blank + 1)});
     }
     for (int page = 1; page <= pages; ++page) {
         QPdfWriter writer(folder.filePath(QStringLiteral("bare %1.pdf").arg(page)));
@@ -52,11 +56,10 @@ int main(int argc, char** argv) {
             painter.drawLine(QPointF(0.5 * inch, (7 + 0.1 * i) * inch),
                              QPointF(8 * inch, (7 + 0.1 * i) * inch));
         int line = 0;
-        for (const Texts& kind : texts) {
-            painter.setFont(kind.font);
-            for (int i = 0; i < kind.count; ++i, ++line)
-                painter.drawText(QPointF((0.5 + 1.2 * (line % 6)) * inch, (0.5 + 0.07 * line) * inch),
-                                 QStringLiteral("JAN '19 $1,234 %1 ads").arg(page * 1000 + line));
+        for (const Text& text : texts) {
+            painter.setFont(text.font);
+            painter.drawText(QPointF((0.5 + 1.2 * (line % 6)) * inch, (0.5 + 0.07 * line) * inch), text.text);
+            ++line;
         }
         if (!painter.end()) return 1;
     }
