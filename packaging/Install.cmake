@@ -6,6 +6,8 @@ install(TARGETS quillmark RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quillmark)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/packaging/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/quillmark.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# Plan files (.qmplan) as a MIME type; dpkg's triggers update the MIME and desktop databases.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/quillmark-plan.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.quillmark.Quillmark.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 

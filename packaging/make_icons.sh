@@ -12,3 +12,9 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 mkdir -p "$out/scalable/apps"
 cp "$source_svg" "$out/scalable/apps/quillmark.svg"
+# The plan files' icon (scalable only until it is rendered here too).
+mime_svg="$top/packaging/icons/hicolor/scalable/mimetypes/application-x-quillmark-plan.svg"
+for size in 16 22 24 32 48 64 128 256; do
+  mkdir -p "$out/${size}x${size}/mimetypes"
+  rsvg-convert -w "$size" -h "$size" -o "$out/${size}x${size}/mimetypes/application-x-quillmark-plan.png" "$mime_svg"
+done

@@ -48,8 +48,8 @@ int32_t ItemOrFirst(int32_t id, const std::string& text) {
     return index < 0 ? 0 : index;
 }
 
-void RestoreMoney(int32_t id, const char* key) {
-    const auto value = MoneyFromText(Read(key, "0"));
+void RestoreMoney(int32_t id, const std::string& text) {
+    const auto value = MoneyFromText(text);
     if (value && *value > 0)
         EZ_SETTEXT(kForm, id, FormatMoney(*value, kCentsMoneyMask, Prefs().CurrencyOption));
 }
@@ -61,38 +61,47 @@ std::string TodayMonthName() {
 
 } // namespace
 
-void SaveClientInfo() {
+std::vector<std::pair<std::string, std::string>> ClientInfoOnWindow() {
     const int currency = Prefs().CurrencyOption;
     const BudgetRatios& r = Plan().ratios;
-    Write("Client", EZ_GETTEXT(kForm, kClient));
-    Write("Station", EZ_GETTEXT(kForm, kStation));
-    Write("Salesrep", EZ_GETTEXT(kForm, kSalesrep));
-    Write("PresentDate", IntegerText(GETDT(kForm, kDate)));
-    Write("StartMonth", EZ_GETTEXT(kForm, kStartMonth));
-    Write("Year", IntegerText(GETDT(kForm, kYear)));
-    Write("Budget", PlainMoneyText(kForm, kBudget, currency));
-    Write("Rate", PlainMoneyText(kForm, kRate, currency));
-    Write("Profile", EZ_GETTEXT(kForm, kProfile));
-    Write("Opportunity", IntegerText(r.Opportunity));
-    Write("MaxValue", IntegerText(r.MaxValue));
-    Write("CurrValue", IntegerText(r.CurrValue));
+    return {{"Client", EZ_GETTEXT(kForm, kClient)},
+            {"Station", EZ_GETTEXT(kForm, kStation)},
+            {"Salesrep", EZ_GETTEXT(kForm, kSalesrep)},
+            {"PresentDate", IntegerText(GETDT(kForm, kDate))},
+            {"StartMonth", EZ_GETTEXT(kForm, kStartMonth)},
+            {"Year", IntegerText(GETDT(kForm, kYear))},
+            {"Budget", PlainMoneyText(kForm, kBudget, currency)},
+            {"Rate", PlainMoneyText(kForm, kRate, currency)},
+            {"Profile", EZ_GETTEXT(kForm, kProfile)},
+            {"Opportunity", IntegerText(r.Opportunity)},
+            {"MaxValue", IntegerText(r.MaxValue)},
+            {"CurrValue", IntegerText(r.CurrValue)}};
+}
+
+void SaveClientInfo() {
+    for (const auto& [key, value] : ClientInfoOnWindow())
+        Write(key.c_str(), value);
+}
+
+void ShowClientInfo(const ClientInfoReader& read) {
+    EZ_SETTEXT(kForm, kClient, read("Client", ""));
+    EZ_SETTEXT(kForm, kStation, read("Station", ""));
+    EZ_SETTEXT(kForm, kSalesrep, read("Salesrep", ""));
+    SETDT(kForm, kDate, LeadingInteger(read("PresentDate", "0")));
+    EZ_SELECTITEM(kForm, kStartMonth, ItemOrFirst(kStartMonth, read("StartMonth", "January")));
+    SETDT(kForm, kYear, LeadingInteger(read("Year", "0")));
+    RestoreMoney(kBudget, read("Budget", "0"));
+    RestoreMoney(kRate, read("Rate", "0"));
+    PlanState& plan = Plan();
+    plan.ProfileIndex = ItemOrFirst(kProfile, read("Profile", "None"));
+    EZ_SELECTITEM(kForm, kProfile, plan.ProfileIndex);
+    plan.ratios.Opportunity = LeadingInteger(read("Opportunity", "10"));
+    plan.ratios.MaxValue = LeadingInteger(read("MaxValue", "90"));
+    plan.ratios.CurrValue = LeadingInteger(read("CurrValue", "65"));
 }
 
 void RestoreClientInfo() {
-    EZ_SETTEXT(kForm, kClient, Read("Client", ""));
-    EZ_SETTEXT(kForm, kStation, Read("Station", ""));
-    EZ_SETTEXT(kForm, kSalesrep, Read("Salesrep", ""));
-    SETDT(kForm, kDate, LeadingInteger(Read("PresentDate", "0")));
-    EZ_SELECTITEM(kForm, kStartMonth, ItemOrFirst(kStartMonth, Read("StartMonth", "January")));
-    SETDT(kForm, kYear, LeadingInteger(Read("Year", "0")));
-    RestoreMoney(kBudget, "Budget");
-    RestoreMoney(kRate, "Rate");
-    PlanState& plan = Plan();
-    plan.ProfileIndex = ItemOrFirst(kProfile, Read("Profile", "None"));
-    EZ_SELECTITEM(kForm, kProfile, plan.ProfileIndex);
-    plan.ratios.Opportunity = LeadingInteger(Read("Opportunity", "10"));
-    plan.ratios.MaxValue = LeadingInteger(Read("MaxValue", "90"));
-    plan.ratios.CurrValue = LeadingInteger(Read("CurrValue", "65"));
+    ShowClientInfo(Read);
 }
 
 void ClearPlan() {
@@ -101,8 +110,11 @@ void ClearPlan() {
     const int32_t answer =
         ASKUSER("Clear Profile", "Are you SURE you want to clear this profile?{f10}",
                 leadIn + " Business Profile will be removed.{f6}", "", "*{G,f7}|&Yes|&No", 2);
-    if (answer != 1) return;
-    if (clearClient) {
+    if (answer == 1) ClearPlanFields();
+}
+
+void ClearPlanFields() {
+    if (OptionOn(kClearClient)) {
         for (int32_t id : {kClient, kStation, kSalesrep, kBudget, kRate})
             EZ_SETTEXT(kForm, id, "");
         SETDT(kForm, kDate, 0);

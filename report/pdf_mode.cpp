@@ -2,25 +2,31 @@
 
 #include "app/settings/settings_file.h"
 #include "app/shell/app_paths.h"
+#include "app/shell/plan_window.h"
 #include "app/shell/planner.h"
 #include "app/shell/planner_ids.h"
 #include "app/shell/startup.h"
 #include "app/text/cp1252.h"
 #include "app/toolkit/ez.h"
+#include "plan/client_info.h"
 #include "plan/planner_fields.h"
 #include "plan/planner_profiles.h"
 #include "prefs/options.h"
 #include "report/page_layer.h"
 #include "report/page_render.h"
+#include "report/plan_proposal.h"
 #include "report/planner_proposal.h"
 #include "report/print_readiness.h"
 #include "report/proposal.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 
 #include <cstdio>
 #include <optional>
+#include <set>
 
 using namespace qm;
 
@@ -34,7 +40,8 @@ void PdfModeEvents(const std::string& form, int32_t& id, int32_t& message, int32
     EventDispatch(form, id, message, value, cancel);
 }
 
-// The planner window for the length of one export, unloaded on every way out.
+// The planner window for the whole run, set up once (the options, the profiles) and unloaded on
+// every way out; each plan is shown on it in turn.
 struct HiddenPlanner {
     HiddenPlanner() { ShowPlanner(""); }
     ~HiddenPlanner() { EZ_UNLOADFORM(kForm); }
@@ -42,66 +49,121 @@ struct HiddenPlanner {
     HiddenPlanner& operator=(const HiddenPlanner&) = delete;
 };
 
-// Fills the planner's fields from the plan as the window does at start when it remembers the
-// client: InitPlannerPlan, with RestoreClientInfo reading the plan file, while the options and
-// the default ratios stay those of the data folder's settings file.
-void ShowPlanOnPlanner(const std::string& planFile) {
-    AppPaths& paths = Paths();
-    const std::string settingsFile = paths.settingsFile;
-    const uint32_t options = Prefs().OptionFlags;
-    paths.settingsFile = planFile;
-    Prefs().OptionFlags |= kRememberClient;
-    InitPlannerPlan(settingsFile, paths.dataFolder);
-    Prefs().OptionFlags = options;
-    paths.settingsFile = settingsFile;
+// Fills the planner's fields from the [Info] section of a settings file as the window does at
+// start when it remembers the client, with the profiles already loaded.
+void ShowInfoSectionOnPlanner(const std::string& file) {
+    ShowClientInfo(
+        [&file](const char* key, const char* fallback) { return GETINI(file, "Info", key, fallback); });
+    ShowProfileMonths();
+    RecalcProfileTotal();
+    ShowPlanRatios();
 }
 
 // A profile that the plan names but the store lacks would leave the months empty; it is told as
 // what it is rather than as months that do not add up.
-std::optional<std::string> MissingProfile(const std::string& planFile) {
-    const std::string name = GETINI(planFile, "Info", "Profile", "");
+std::optional<std::string> MissingProfile(const std::string& name) {
     if (name.empty() || EZ_FINDNEXT(kForm, kProfile, name, 0) >= 0) return std::nullopt;
     return "the profile \"" + name + "\" is not among the Business Profiles of " + ProfileFilePath();
 }
 
-std::optional<std::string> WhyPlannerCannotPrint(const std::string& planFile) {
-    if (auto unread = WhyProfilesUnread()) return unread;
-    if (auto missing = MissingProfile(planFile)) return missing;
+std::optional<std::string> WhyPlannerCannotPrint() {
     return WhyNotPrintable({EZ_GETTEXT(kForm, kClient), EZ_GETTEXT(kForm, kStation),
                             EZ_GETTEXT(kForm, kSalesrep), EZ_GETTEXT(kForm, kBudget),
                             EZ_GETTEXT(kForm, kTotal)});
 }
 
-// The proposal of the planner's plan in the PDF file; the reason when it could not be written.
-FileResult WritePlannerProposal(const QString& pdfFile) {
+// The proposal in the PDF file; the reason when it could not be written.
+FileResult WriteProposal(const ProposalInputs& inputs, const QString& pdfFile) {
     FileResult written = FileResult::Failed("the proposal was not drawn");
     SetPageSink([&](const PageRecord& page) {
         written = WriteProposalPdf(page, pdfFile);
         return written.ok;
     });
-    const bool built = BuildProposal(ReadPlannerProposal());
+    const bool built = BuildProposal(inputs);
     SetPageSink({});
     if (!built && written) return FileResult::Failed("the proposal was not drawn");
     return written;
 }
 
-// Empty when the PDF was written; otherwise what went wrong.
-QString ExportProposal(const PdfRequest& request) {
-    ComputePaths(EZ_APPPATH());
+QString Failure(const QString& what, const std::string& why) {
+    return what + QStringLiteral(": ") + FromCp1252(why);
+}
+
+// --pdf FILE [--plan PLAN]: empty when the PDF was written; otherwise what went wrong.
+QString ExportInfoSection(const PdfRequest& request) {
     const bool planGiven = !request.planFile.isEmpty();
     const QString planFile = planGiven ? request.planFile : FromCp1252(Paths().settingsFile);
     if (planGiven && !(QFileInfo(planFile).isFile() && QFileInfo(planFile).isReadable()))
         return QStringLiteral("cannot read the plan file ") + planFile;
-
-    const HiddenPlanner planner;
-    ShowPlanOnPlanner(ToCp1252(planFile));
-    if (const auto refusal = WhyPlannerCannotPrint(ToCp1252(planFile)))
-        return QStringLiteral("cannot print the plan in ") + planFile + QStringLiteral(": ") +
-               FromCp1252(*refusal);
-    if (const FileResult written = WritePlannerProposal(request.pdfFile); !written)
-        return QStringLiteral("cannot write ") + request.pdfFile + QStringLiteral(": ") +
-               QString::fromLocal8Bit(written.reason.c_str());
+    ShowInfoSectionOnPlanner(ToCp1252(planFile));
+    // Profiles that could not be read are never stood in for by the built-in ones on a page.
+    auto refusal = WhyProfilesUnread();
+    if (!refusal) refusal = MissingProfile(GETINI(ToCp1252(planFile), "Info", "Profile", ""));
+    if (!refusal) refusal = WhyPlannerCannotPrint();
+    if (refusal) return Failure(QStringLiteral("cannot print the plan in ") + planFile, *refusal);
+    if (const FileResult written = WriteProposal(ReadPlannerProposal(), request.pdfFile); !written)
+        return Failure(QStringLiteral("cannot write ") + request.pdfFile, written.reason);
     return {};
+}
+
+// A plan file to a PDF: empty when it was written; otherwise what went wrong. The plan carries
+// everything the page needs, so no window is built: the page reads what the planner would show
+// once it had opened the plan.
+QString ExportPlanFile(const QString& planFile, const QString& pdfFile) {
+    const PlanRead read = ReadPlanFile(planFile);
+    if (!read.plan) return Failure(QStringLiteral("cannot print the plan ") + planFile, read.reason);
+    const ProposalInputs inputs = ProposalOfPlan(*read.plan, OptionOn(kMonoChart));
+    // The plan file's percentages total 100, so the total shows "100.0".
+    if (auto refusal =
+            WhyNotPrintable({inputs.client, inputs.station, inputs.salesrep, inputs.budget, "100.0"}))
+        return Failure(QStringLiteral("cannot print the plan ") + planFile, *refusal);
+    if (const FileResult written = WriteProposal(inputs, pdfFile); !written)
+        return Failure(QStringLiteral("cannot write ") + pdfFile + QStringLiteral(" for the plan ") + planFile,
+                       written.reason);
+    return {};
+}
+
+// The folder of a batch, made when missing; empty when it can be written to.
+QString PrepareFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.exists() && !QDir().mkpath(folder)) return QStringLiteral("cannot make the folder ") + folder;
+    const QFileInfo made(folder);
+    if (!made.isDir())
+        return QStringLiteral("cannot write into ") + folder + QStringLiteral(": it is not a folder");
+    if (!made.isWritable())
+        return QStringLiteral("cannot write into the folder ") + folder +
+               QStringLiteral(": permission denied");
+    return {};
+}
+
+// Every failure, one line each; empty when all went well.
+QStringList Export(const PdfRequest& request) {
+    ComputePaths(EZ_APPPATH());
+    if (!request.pdfFolder.isEmpty())
+        if (const QString problem = PrepareFolder(request.pdfFolder); !problem.isEmpty()) return {problem};
+    if (request.plans.isEmpty()) {
+        const HiddenPlanner planner;
+        const QString failure = ExportInfoSection(request);
+        return failure.isEmpty() ? QStringList() : QStringList{failure};
+    }
+    LoadPreferences(Paths().settingsFile);
+    if (request.pdfFolder.isEmpty()) {
+        const QString failure = ExportPlanFile(request.plans.constFirst(), request.pdfFile);
+        return failure.isEmpty() ? QStringList() : QStringList{failure};
+    }
+    QStringList failures;
+    std::set<QString> pdfs;
+    for (const QString& plan : request.plans) {
+        const QString pdf =
+            QDir(request.pdfFolder).filePath(QFileInfo(plan).completeBaseName() + QStringLiteral(".pdf"));
+        if (!pdfs.insert(pdf).second) {
+            failures << QStringLiteral("cannot print the plan ") + plan +
+                            QStringLiteral(": another plan of this batch already goes to ") + pdf;
+            continue;
+        }
+        if (const QString failure = ExportPlanFile(plan, pdf); !failure.isEmpty()) failures << failure;
+    }
+    return failures;
 }
 
 } // namespace
@@ -114,12 +176,15 @@ void KeepQtNotesOffStderr() {
 }
 
 int RunPdfMode(const PdfRequest& request) {
-    QString failure = QStringLiteral("the planner could not be set up");
-    EZ_GUIRUN(
-        0, 0, "", 0, [&](int32_t) { failure = ExportProposal(request); }, PdfModeEvents, DesignDispatch, 0);
-    // The unloaded planner's widgets are freed by queued work.
-    QCoreApplication::processEvents();
-    if (failure.isEmpty()) return 0;
-    std::fprintf(stderr, "quillmark: %s\n", failure.toLocal8Bit().constData());
-    return 1;
+    QStringList failures{QStringLiteral("the planner could not be set up")};
+    if (!request.plans.isEmpty())
+        failures = Export(request); // plan files need no window
+    else
+        EZ_GUIRUN(
+            0, 0, "", 0, [&](int32_t) { failures = Export(request); }, PdfModeEvents, DesignDispatch, 0);
+    // The unloaded planner's widgets are freed by deferred deletes, which no loop runs any more.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const QString& failure : failures)
+        std::fprintf(stderr, "quillmark: %s\n", failure.toLocal8Bit().constData());
+    return failures.isEmpty() ? 0 : 1;
 }

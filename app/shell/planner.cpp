@@ -3,6 +3,7 @@
 
 #include "app/shell/app_paths.h"
 #include "app/shell/placement.h"
+#include "app/shell/plan_commands.h"
 #include "app/shell/planner_ids.h"
 #include "app/shell/planner_layout.h"
 #include "app/toolkit/ez.h"
@@ -63,6 +64,7 @@ void DesignControl(const ControlDesign& c) {
 
 void DesignPlanner() {
     DesignMenus();
+    DesignRecentPlansMenu();
     for (const ControlDesign& control : PlannerControls())
         DesignControl(control);
 
@@ -96,4 +98,5 @@ void InitPlanner() {
     LoadPreferences(paths.settingsFile);
     InitPlannerPlan(paths.settingsFile, paths.dataFolder);
     EZ_DEFACCEL(kForm, "F1," + std::to_string(kHelpCommand));
+    BeginPlanTracking();
 }

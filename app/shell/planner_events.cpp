@@ -3,6 +3,7 @@
 #include "app/shell/app_paths.h"
 #include "app/shell/commands.h"
 #include "app/shell/placement.h"
+#include "app/shell/plan_commands.h"
 #include "app/shell/planner.h"
 #include "app/shell/planner_ids.h"
 #include "app/toolkit/ez.h"
@@ -34,6 +35,7 @@ void OnStarted() {
         }
     }
     PostUpdateCheck();
+    OpenPlanGivenAtStart();
 }
 
 // The remembered client and the window's placement reach the settings file as one write, so a crash
@@ -53,7 +55,7 @@ void SaveOnClose() {
                "The file on disk is unchanged.{f6}");
 }
 
-void PlannerFormEvents(int32_t id, int32_t message) {
+void PlannerFormEvents(int32_t id, int32_t message, int32_t& cancel) {
     if (id == kHelpCommand && message == kEzClick) {
         OpenHelp(15, PlannerShell().helpContext);
         return;
@@ -70,6 +72,10 @@ void PlannerFormEvents(int32_t id, int32_t message) {
         OnStarted();
         break;
     case kEzClose:
+        if (!MayLeavePlan(false)) {
+            cancel = 1;
+            break;
+        }
         SaveOnClose();
         break;
     default:
@@ -108,8 +114,10 @@ void PlannerMenuEvents(int32_t id, int32_t message) {
         ShowAbout(kForm);
         break;
     default:
+        RunPlanCommand(id);
         break;
     }
+    RefreshPlanState();
 }
 
 void PlannerToolbarEvents(int32_t button, int32_t message, int32_t& value) {
@@ -160,6 +168,11 @@ void PlannerToolbarEvents(int32_t button, int32_t message, int32_t& value) {
     }
 }
 
+// The events after which the plan on the window may differ from the one last opened or saved.
+bool ChangesPlan(int32_t message) {
+    return message == kEzChange || message == kEzLostFocus || message == kEzClick || message == kEzRightClick;
+}
+
 bool IsPlanField(int32_t id) {
     return id == kClient || id == kStation || id == kSalesrep || id == kBudget || id == kRate ||
            (id >= kFirstMonth && id <= kLastMonth && id % 5 == 0) || id == kBase || id == kOpportunity;
@@ -168,26 +181,34 @@ bool IsPlanField(int32_t id) {
 } // namespace
 
 void PlannerEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel) {
-    if (id == 0) return PlannerFormEvents(id, message);
-    if (id >= kMenuPlan && id <= kMenuAbout) return PlannerMenuEvents(id, message);
+    if (id == 0) return PlannerFormEvents(id, message, cancel);
+    if (id >= kMenuPlan && id <= kMenuLastRecentPlan) return PlannerMenuEvents(id, message);
     if ((id == kBase || id == kSlider || id == kOpportunity) && message == kEzTooltip) EZ_SETTOOLTIP("");
     if (IsPlanField(id)) {
         PlannerFieldEvents(id, message, value, cancel);
         if (message == kEzEditNotify) ApplyEditSelection(id, value);
+        if (ChangesPlan(message)) RefreshPlanState();
         return;
     }
-    if (id == kDate || id == kStartMonth || id == kYear || id == kProfile || id == kSlider)
-        return PlannerFieldEvents(id, message, value, cancel);
+    if (id == kDate || id == kStartMonth || id == kYear || id == kProfile || id == kSlider) {
+        PlannerFieldEvents(id, message, value, cancel);
+        if (ChangesPlan(message)) RefreshPlanState();
+        return;
+    }
     if (id == kToolbar) {
         if (message == kEzTooltip) EZ_SETTOOLTIP("");
         return PlannerToolbarEvents(0, message, value);
     }
-    if (id >= kPrintButton && id <= kExitButton) return PlannerToolbarEvents(id - kToolbar, message, value);
+    if (id >= kPrintButton && id <= kExitButton) {
+        PlannerToolbarEvents(id - kToolbar, message, value);
+        if (message == kEzClick) RefreshPlanState();
+        return;
+    }
     if (id == kStatusBar) {
         if (message == kEzCreating) EZ_USEFONT(6); // the status bar shows font 6
         return;
     }
-    PlannerFormEvents(id, message);
+    PlannerFormEvents(id, message, cancel);
 }
 
 void UpdatePrintState() {

@@ -18,6 +18,11 @@ constexpr int32_t kHelpCommand = 911;
 constexpr int32_t kMenuPlan = 9000, kMenuPrint = 9005, kMenuEdit = 9010, kMenuClear = 9015,
                   kMenuOptions = 9025, kMenuExit = 9035, kMenuHelp = 9100, kMenuHelpContents = 9105,
                   kMenuRebuild = 9115, kMenuUpdate = 9120, kMenuAbout = 9130;
+// The plan file commands, at the top of "&Plan"; the recent plans are a drop-down of their own
+// (menu 3) holding a placeholder and ten items, shown as the list fills.
+constexpr int32_t kMenuNewPlan = 9135, kMenuOpenPlan = 9140, kMenuSavePlan = 9145, kMenuSavePlanAs = 9150,
+                  kMenuRecentPlans = 9155, kMenuNoRecentPlans = 9165, kMenuFirstRecentPlan = 9170,
+                  kMenuLastRecentPlan = 9179;
 
 constexpr int32_t MonthField(int month) {
     return kProfile + 5 * month;

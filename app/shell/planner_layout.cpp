@@ -68,6 +68,12 @@ constexpr ControlDesign kControls[] = {
 
 constexpr MenuDesign kMenus[] = {
     {9000, "&Plan", 0},
+    {9135, "&New Plan\tCtrl+N", 1},
+    {9140, "Open P&lan...\tCtrl+O", 1},
+    {9145, "&Save Plan\tCtrl+S", 1},
+    {9150, "Save Plan &As...\tCtrl+Shift+S", 1},
+    {9155, "&Recent Plans", 1},
+    {9160, "-", 1},
     {9005, "&Print", 1},
     {9010, "&Edit", 1},
     {9015, "&Clear", 1},

@@ -7,6 +7,7 @@
 #include "app/rtf/rtf_to_html.h"
 #include "app/shell/app_paths.h"
 #include "app/shell/forms.h"
+#include "app/shell/plan_commands.h"
 #include "app/shell/planner.h"
 #include "app/shell/single_instance.h"
 #include "app/toolkit/ez.h"
@@ -39,6 +40,7 @@ int32_t StartupInit() {
     ComputePaths(EZ_APPPATH());
     SetHelpFolder(Paths().assetsFolder + "Help/");
     SetAboutSources(Paths().assetsFolder, Paths().version);
+    SetHandedOverPlanOpener([](const std::string& plan) { OpenPlanFile(plan, true); });
     if (ClaimSingleInstance(kInstanceName, kProgramName) == 0) return 0;
     PlannerShell().icon = EZ_LOADICON("$AAPROGRAM");
     const char* strips[] = {"$BARNOR", "$BARHOT", "$BARDIM"};

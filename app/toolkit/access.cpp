@@ -127,7 +127,7 @@ void EZ_DISABLEC(const std::string& form, int32_t id) {
 
 int32_t EZ_ISCONTROL(const std::string& form, int32_t id, const std::string& what) {
     QWidget* w = controlWidget(form, id);
-    if (!w) return 0;
+    if (!w) return menuItemState(form, id, what);
     if (what == "E") return w->isEnabled() ? 1 : 0;
     if (what == "V") return w->isVisibleTo(w->window()) ? 1 : 0;
     return 1;

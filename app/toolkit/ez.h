@@ -176,7 +176,8 @@ void EZ_SETRICHTEXT(const std::string& form, int32_t id, const std::string& text
 void EZ_SETRICHTEXTLEN(const std::string& form, int32_t id, int32_t maximum);
 
 // --- Menus ---------------------------------------------------------------------------------------
-// Menus are known by handles. Item properties: "" enabled, "D" disabled; the caption "-" is a separator.
+// Menus are known by handles. Item properties: "" enabled, "D" disabled, "H" hidden; the caption "-"
+// is a separator. EZ_ISCONTROL answers for a menu item of the form's menus as for a control.
 int32_t EZ_DEFMAINMENU(int32_t firstId, const std::string& caption, const std::string& props); // next EZ_FORM
 int32_t EZ_DEFSUBMENU(int32_t firstId, const std::string& caption, const std::string& props);
 void EZ_ADDMENUITEM(int32_t menu, int32_t id, int32_t reserved, const std::string& caption,

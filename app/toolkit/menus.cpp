@@ -17,6 +17,7 @@ int32_t newMenu(std::unique_ptr<Menu> menu) {
 
 void applyProps(QAction* action, const std::string& props) {
     action->setEnabled(props.find('D') == std::string::npos);
+    action->setVisible(props.find('H') == std::string::npos);
 }
 
 void addItem(int32_t handle, int32_t id, const std::string& caption, const std::string& props) {
@@ -54,6 +55,19 @@ void attachMenuBar(Form& form, int32_t handle) {
     form.window->layout()->setMenuBar(menu->bar);
     menu->form = form.name;
     form.menus[0] = handle;
+}
+
+int32_t menuItemState(const std::string& form, int32_t id, const std::string& what) {
+    Form* f = findForm(form);
+    if (!f) return 0;
+    for (const auto& [number, handle] : f->menus)
+        if (Menu* menu = menuByHandle(handle))
+            if (QAction* action = menu->find(id)) {
+                if (what == "E") return action->isEnabled() ? 1 : 0;
+                if (what == "V") return action->isVisible() ? 1 : 0;
+                return 1;
+            }
+    return 0;
 }
 
 } // namespace ez

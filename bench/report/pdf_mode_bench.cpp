@@ -43,7 +43,7 @@ void BM_PdfModeInProcess(benchmark::State& state) {
     const int proposals = static_cast<int>(state.range(0));
     for (auto _ : state)
         for (int i = 0; i < proposals; ++i)
-            if (RunPdfMode({plan.pdf, QString()}) != 0) state.SkipWithError("the PDF mode failed");
+            if (RunPdfMode({plan.pdf, QString(), {}, QString()}) != 0) state.SkipWithError("the PDF mode failed");
     state.SetItemsProcessed(state.iterations() * proposals);
 }
 

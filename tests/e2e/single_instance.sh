@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# End to end, under a real X display: one copy of the program at a time.
+# End to end, under a real X display: one copy of the program at a time on one data folder, and
+# plan files handed to the copy that runs.
 #   usage: single_instance.sh PROGRAM     (run it under xvfb-run; openbox is used when installed)
 set -u
 program="$1"
 home=$(mktemp -d)
+other_home=$(mktemp -d)
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 export QUILLMARK_HOME="$home" XDG_RUNTIME_DIR="$runtime"
@@ -11,7 +13,7 @@ pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
   [[ -n "${wm:-}" ]] && kill "$wm" 2>/dev/null
-  rm -rf "$home" "$runtime"
+  rm -rf "$home" "$other_home" "$runtime" "${runtime2:-}" "${tmp2:-}" "${plans:-}"
 }
 trap cleanup EXIT
 failures=0
@@ -75,14 +77,62 @@ check "and one window shows" test "$(windows | wc -l)" -eq 1
 
 for p in "$a" "$b"; do kill -9 "$p" 2>/dev/null; wait "$p" 2>/dev/null; done
 
+# The guard lives in the user's own folder, whatever the environment says.
+guard_folder="/tmp/quillmark-$(id -u)"
+guard_name() { printf '%s' "$(realpath "$1")" | sha256sum | cut -c1-24; }
+check "the guard's folder is the user's alone" test "$(stat -c '%a %u' "$guard_folder")" = "700 $(id -u)"
+
+# Two copies on one data folder never both run, even from sessions with other runtime and
+# temporary folders.
+runtime2=$(mktemp -d); tmp2=$(mktemp -d); chmod 700 "$runtime2"
+"$program" & a=$!; pids+=("$a")
+wait_for_window
+XDG_RUNTIME_DIR="$runtime2" TMPDIR="$tmp2" "$program" & b=$!; pids+=("$b")
+check "a copy from another session on the same data folder ends" wait_for_exit "$b"
+check "and one window shows" test "$(windows | wc -l)" -eq 1
+
+# A copy on another data folder runs beside it.
+QUILLMARK_HOME="$other_home" "$program" & c=$!; pids+=("$c")
+two_windows() { [[ "$(windows | wc -l)" -eq 2 ]]; }
+check "a copy on another data folder runs too" within_10s two_windows
+check "both run" kill -0 "$c"
+kill -9 "$a" "$c"; wait "$a" "$c" 2>/dev/null
+sleep 0.3
+
+# A plan file: the first copy opens it; a later start hands it to the running copy, which opens
+# it (and keeps it among the recent plans), and the later start ends.
+plans=$(mktemp -d)
+write_plan() { # FILE CLIENT
+  printf '[Info]\r\nClient=%s\r\nStation=WQMK\r\nSalesrep=Pat\r\nStartMonth=May\r\nBudget=12000\r\nRate=50\r\nProfile=Test Shop\r\nCurrency=0\r\n[Profile]\r\nName=Test Shop\r\n' "$2" >"$1"
+  for m in Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec; do
+    case $m in May|Dec) v=10.0 ;; *) v=8.0 ;; esac
+    printf '%s=%s\r\n' "$m" "$v" >>"$1"
+  done
+}
+{
+  printf '"None"\r\n'; for _ in $(seq 12); do printf '0\r\n'; done
+  printf '"Test Shop"\r\n'; for v in 8 8 8 8 10 8 8 8 8 8 8 10; do printf '%s\r\n' "$v"; done
+} >"$home/Categories.dat"
+write_plan "$plans/first.qmplan" "First Client"
+write_plan "$plans/second.qmplan" "Second Client"
+recent_is() { grep -q "^Plan1=\"$1\"" "$home/QMK.ini" 2>/dev/null; }
+(cd "$plans" && exec "$program" first.qmplan) & first=$!; pids+=("$first")
+wait_for_window
+check "a plan named at start is opened" within_10s recent_is "$plans/first.qmplan"
+(cd "$plans" && exec "$program" second.qmplan) & second=$!; pids+=("$second")
+check "the later start ends" wait_for_exit "$second"
+check "the running copy opens the plan handed over" within_10s recent_is "$plans/second.qmplan"
+check "still exactly one window" test "$(windows | wc -l)" -eq 1
+kill -9 "$first"; wait "$first" 2>/dev/null
+
 # A guard that cannot be set up (something that is no lock file stands in its place): the copy
 # ends without a window rather than run unguarded.
 blocked=$(mktemp -d)
-chmod 700 "$blocked"
-mkdir "$blocked/QMK_3-$(id -u).lock"
-XDG_RUNTIME_DIR="$blocked" "$program" & guarded=$!; pids+=("$guarded")
+mkdir "$guard_folder/QMK_3-$(guard_name "$blocked").lock"
+QUILLMARK_HOME="$blocked" "$program" & guarded=$!; pids+=("$guarded")
 check "without a guard the copy ends by itself" wait_for_exit "$guarded"
 check "and shows no window" test -z "$(windows)"
+rmdir "$guard_folder/QMK_3-$(guard_name "$blocked").lock"
 rm -rf "$blocked"
 
 echo "$passed passed, $failures failed"

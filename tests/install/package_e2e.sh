@@ -32,11 +32,23 @@ dpkg-deb -x "$deb" "$root"
 for file in usr/bin/quillmark usr/share/quillmark/History.rtf usr/share/quillmark/Help/index.html \
             usr/share/applications/quillmark.desktop usr/share/metainfo/org.quillmark.Quillmark.metainfo.xml \
             usr/share/icons/hicolor/48x48/apps/quillmark.png usr/share/icons/hicolor/scalable/apps/quillmark.svg \
-            usr/share/man/man1/quillmark.1.gz; do
+            usr/share/man/man1/quillmark.1.gz usr/share/mime/packages/quillmark-plan.xml \
+            usr/share/icons/hicolor/scalable/mimetypes/application-x-quillmark-plan.svg; do
   [[ -f "$root/$file" ]] || fail "the package lacks /$file"
 done
 [[ "$(ls "$root/usr/bin")" == "quillmark" ]] || fail "bin/ holds more than the program: $(ls "$root/usr/bin")"
 desktop-file-validate "$root/usr/share/applications/quillmark.desktop" || fail "desktop-file-validate"
+# Plan files: the desktop entry opens them, and shared-mime-info knows them by their name.
+grep -qx 'MimeType=application/x-quillmark-plan;' "$root/usr/share/applications/quillmark.desktop" ||
+  fail "the desktop entry does not take plan files"
+if command -v update-mime-database >/dev/null; then
+  mime="$work/mime"
+  mkdir -p "$mime/packages"
+  cp "$root/usr/share/mime/packages/quillmark-plan.xml" "$mime/packages/"
+  update-mime-database "$mime" || fail "update-mime-database refuses quillmark-plan.xml"
+  grep -q 'application/x-quillmark-plan:\*\.qmplan' "$mime/globs2" 2>/dev/null ||
+    grep -q 'application/x-quillmark-plan:\*\.qmplan' "$mime/globs" || fail "*.qmplan is not a plan file"
+fi
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.quillmark.Quillmark.metainfo.xml" || fail "appstreamcli validate"
 man_page="$(zcat "$root/usr/share/man/man1/quillmark.1.gz")"
 for word in '^\.TH QUILLMARK 1' 'pdf' 'QUILLMARK_HOME' 'QUILLMARK_UPDATE_URL' 'QUILLMARK_TODAY' 'Categories\.dat'; do

@@ -275,6 +275,10 @@ TEST_F(PdfCommand, AMistakenCommandLineIsAUsageError) {
         {{QStringLiteral("--plan"), path("plan.ini")}, "quillmark: --plan needs --pdf FILE (see --help)\n"},
         {{QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("now")},
          "quillmark: unknown argument now (see --help)\n"},
+        {{QStringLiteral("--pdf-dir"), path("out")},
+         "quillmark: --pdf-dir needs at least one plan file (see --help)\n"},
+        {{QStringLiteral("--pdf-dir"), path("out"), QStringLiteral("--pdf"), path("out.pdf")},
+         "quillmark: --pdf-dir cannot be given with --pdf or --plan (see --help)\n"},
     };
     for (const auto& [arguments, message] : cases) {
         const ProgramRun run = quillmark(arguments);
@@ -292,6 +296,88 @@ TEST_F(PdfCommand, HelpAndVersionStillAnswerFirst) {
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_EQ(process.readAllStandardOutput().toStdString(), "Quillmark 3.0.0.0\n");
     EXPECT_FALSE(QFileInfo::exists(path("out.pdf")));
+}
+
+// A plan file: the [Info] keys, the currency and the profile's percentages as saved.
+std::string PlanFile(const std::string& client, const std::string& profile, const std::string& currency) {
+    auto info = TestShopPlan();
+    info["Client"] = client;
+    info["Profile"] = profile;
+    info["Currency"] = currency;
+    std::string text = InfoSection(info) + "[Profile]\r\nName=" + profile + "\r\n";
+    const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    for (int m = 0; m < 12; ++m)
+        text += std::string(months[m]) + "=" + (m == 4 || m == 11 ? "10.0" : "8.0") + "\r\n";
+    return text;
+}
+
+TEST_F(PdfCommand, APlanFileIsPrintedWithItsOwnPercentagesAndCurrency) {
+    // Its profile is not among those here: the plan's own percentages print all the same.
+    work.write("Bloom.qmplan", PlanFile("Bloom & Petal", "Gone Shop", "2"));
+    const auto before = Contents(data);
+    const ProgramRun run = quillmark({QStringLiteral("--pdf"), path("out.pdf"), path("Bloom.qmplan")});
+    EXPECT_EQ(run.exitCode, 0) << run.standardError;
+    EXPECT_EQ(run.standardError, "");
+    const std::string text = PdfText(path("out.pdf"));
+    EXPECT_TRUE(Shows(text, "Yearly Proposal for Bloom & Petal")) << text;
+    EXPECT_TRUE(Shows(text, "TOTAL BUDGET: \u00A312,000")) << text;
+    EXPECT_TRUE(Shows(text, "10\\.0%"));
+    EXPECT_EQ(Contents(data), before);
+}
+
+TEST_F(PdfCommand, ABatchPrintsEveryPlanToItsOwnPage) {
+    QStringList arguments{QStringLiteral("--pdf-dir"), path("out")};
+    for (int i = 1; i <= 100; ++i) {
+        const std::string name = "client " + std::to_string(i) + ".qmplan";
+        work.write(name, PlanFile("Client No " + std::to_string(i), "Test Shop", std::to_string(i % 3)));
+        arguments << path(name);
+    }
+    const ProgramRun run = quillmark(arguments);
+    ASSERT_EQ(run.exitCode, 0) << run.standardError;
+    EXPECT_EQ(run.standardError, "");
+    const char* symbols[] = {"\\$", "\u20AC", "\u00A3"};
+    for (int i = 1; i <= 100; ++i) {
+        const QString pdf = path("out/client " + std::to_string(i) + ".pdf");
+        const std::string text = PdfText(pdf);
+        EXPECT_TRUE(Shows(text, "Yearly Proposal for Client No " + std::to_string(i) + "\\b")) << i;
+        EXPECT_TRUE(Shows(text, std::string("TOTAL BUDGET: ") + symbols[i % 3] + "12.000")) << i << text;
+        EXPECT_EQ(PdfInfo(pdf), "Pages:           1\nPage size:       612 x 792 pts (letter)\n") << i;
+    }
+    EXPECT_EQ(QDir(path("out")).entryList(QDir::Files).size(), 100);
+}
+
+TEST_F(PdfCommand, ABatchNamesThePlansItCannotPrintAndPrintsTheOthers) {
+    work.write("good.qmplan", PlanFile("Good", "Test Shop", "0"));
+    work.write("junk.qmplan", std::string("\x89PNG\r\n\x1A\n\0\0", 10));
+    work.write("ini.qmplan", InfoSection(TestShopPlan()));
+    std::string short_ = PlanFile("Short", "Test Shop", "0");
+    short_.replace(short_.find("Dec=10.0"), 8, "Dec=9.9");
+    work.write("short.qmplan", short_);
+    const ProgramRun run =
+        quillmark({QStringLiteral("--pdf-dir"), path("out"), path("junk.qmplan"), path("good.qmplan"),
+                   path("ini.qmplan"), path("short.qmplan"), path("missing.qmplan")});
+    EXPECT_EQ(run.exitCode, 1);
+    for (const char* plan : {"junk.qmplan", "ini.qmplan", "short.qmplan", "missing.qmplan"})
+        EXPECT_NE(run.standardError.find("quillmark: cannot print the plan " + work.file(plan) + ": "),
+                  std::string::npos)
+            << plan << "\n"
+            << run.standardError;
+    EXPECT_EQ(std::count(run.standardError.begin(), run.standardError.end(), '\n'), 4) << run.standardError;
+    EXPECT_TRUE(Shows(PdfText(path("out/good.pdf")), "Yearly Proposal for Good"));
+    EXPECT_EQ(QDir(path("out")).entryList(QDir::Files), QStringList{QStringLiteral("good.pdf")});
+}
+
+TEST_F(PdfCommand, ABatchIntoAFolderThatCannotBeWrittenStopsWithOneLine) {
+    work.write("good.qmplan", PlanFile("Good", "Test Shop", "0"));
+    work.write("not a folder", "a file where the folder should be");
+    const ProgramRun run =
+        quillmark({QStringLiteral("--pdf-dir"), path("not a folder"), path("good.qmplan")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(std::count(run.standardError.begin(), run.standardError.end(), '\n'), 1) << run.standardError;
+    EXPECT_NE(run.standardError.find(work.file("not a folder")), std::string::npos) << run.standardError;
+    EXPECT_EQ(work.read("not a folder"), "a file where the folder should be");
+    EXPECT_FALSE(QFileInfo::exists(path("good.pdf")));
 }
 
 } // namespace

@@ -97,4 +97,43 @@ TEST(PdfArguments, UsageErrorsAreToldInOneLine) {
     }
 }
 
+TEST(PdfArguments, PlanFilesAndBatches) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string pdfFile, pdfDir;
+        std::vector<std::string> planFiles;
+        std::string error;
+    };
+    const Case cases[] = {
+        {{"--pdf", "out.pdf", "a.qmplan"}, "out.pdf", "", {"a.qmplan"}, ""},
+        {{"a.qmplan", "--pdf=out.pdf"}, "out.pdf", "", {"a.qmplan"}, ""},
+        {{"--pdf-dir", "out", "a.qmplan", "b c.qmplan"}, "", "out", {"a.qmplan", "b c.qmplan"}, ""},
+        {{"x.qmplan", "--pdf-dir=out", "y"}, "", "out", {"x.qmplan", "y"}, ""},
+        {{"--pdf", "out.pdf", "a.qmplan", "b.qmplan"},
+         "out.pdf",
+         "",
+         {"a.qmplan"},
+         "unknown argument b.qmplan"},
+        {{"--pdf", "out.pdf", "--plan", "p.ini", "a.qmplan"},
+         "out.pdf",
+         "",
+         {"a.qmplan"},
+         "--plan cannot be given with a plan file"},
+        {{"a.qmplan"}, "", "", {}, ""}, // no option: the window opens the plan
+        {{"--pdf-dir", "out"}, "", "out", {}, "--pdf-dir needs at least one plan file"},
+        {{"--pdf-dir"}, "", "", {}, "--pdf-dir needs a folder"},
+        {{"--pdf-dir", "o", "a.qmplan", "--pdf-dir", "p"}, "", "o", {"a.qmplan"}, "--pdf-dir is given twice"},
+        {{"--pdf-dir", "o", "--plan", "p"}, "", "o", {}, "--pdf-dir cannot be given with --pdf or --plan"},
+    };
+    for (const Case& c : cases) {
+        const PdfArguments parsed = ParsePdfArguments(c.arguments);
+        const std::string line = c.arguments.front();
+        EXPECT_EQ(parsed.error, c.error) << line;
+        if (!c.error.empty()) continue;
+        EXPECT_EQ(parsed.pdfFile, c.pdfFile) << line;
+        EXPECT_EQ(parsed.pdfDir, c.pdfDir) << line;
+        EXPECT_EQ(parsed.planFiles, c.planFiles) << line;
+    }
+}
+
 } // namespace

@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace std::string_literals;
@@ -156,3 +159,32 @@ TEST(SettingsFileName, IsNeverCutShort) {
 }
 
 } // namespace
+
+// A settings file read once is kept while nothing about it changes; whatever another program does
+// to it is seen at the next read, even a rewrite in place to the same size with its old time put
+// back.
+TEST(GetIni, SeesEveryChangeOfAFileReadBefore) {
+    TempFolder folder;
+    const std::string file = folder.write("QMK.ini", "[S]\r\nK=1\r\n");
+    const auto settled = std::filesystem::last_write_time(file);
+    // A file is kept only once it has not changed for a while: its times are too coarse to tell
+    // two quick writes apart.
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    ASSERT_EQ(GETINI(file, "S", "K", ""), "1");
+    ASSERT_EQ(GETINI(file, "S", "K", ""), "1");
+
+    {
+        std::fstream inPlace(file, std::ios::in | std::ios::out | std::ios::binary);
+        inPlace.seekp(7);
+        inPlace.put('2');
+    }
+    std::filesystem::last_write_time(file, settled);
+    EXPECT_EQ(GETINI(file, "S", "K", ""), "2");
+
+    folder.write("QMK.ini.new", "[S]\r\nK=3\r\n");
+    std::filesystem::last_write_time(folder.file("QMK.ini.new"), settled);
+    std::filesystem::rename(folder.file("QMK.ini.new"), file);
+    EXPECT_EQ(GETINI(file, "S", "K", ""), "3");
+    std::filesystem::remove(file);
+    EXPECT_EQ(GETINI(file, "S", "K", "gone"), "gone");
+}

@@ -147,6 +147,8 @@ State& state();
 Form* findForm(const std::string& name);
 Control* findControl(const std::string& form, int32_t id);
 QWidget* controlWidget(const std::string& form, int32_t id);
+// A menu item of the form's menus asked as a control: "E" enabled, "V" shown; 0 when none.
+int32_t menuItemState(const std::string& form, int32_t id, const std::string& what);
 
 // Raises an event on a form; returns the cancel flag. The value may be changed by the handler.
 int32_t fireEvent(const std::string& form, int32_t id, int32_t message, int32_t& value);
