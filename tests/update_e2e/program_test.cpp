@@ -168,7 +168,7 @@ std::string UpdateKey(const TempFolder& data, const std::string& key) {
 TEST(Program, ChecksAtStartUpOnTheFirstDayAndAgainOnTheEleventh) {
     NginxServer nginx;
     ASSERT_EQ(nginx.failure(), "");
-    nginx.serve("QMKVersion.txt", nginx.host() + " /files/QuillmarkSetup.exe QuillmarkSetup.exe\n3.0.0.0");
+    nginx.serve("QMKVersion.txt", nginx.host() + " /files/QuillmarkSetup.deb QuillmarkSetup.deb\n3.0.0.0");
     TempFolder data;
     const int32_t first = JulianFromDate(12, 28, 2025); // the eleven days run into the next year
     struct Start {
@@ -189,7 +189,7 @@ TEST(Program, ChecksAtStartUpOnTheFirstDayAndAgainOnTheEleventh) {
         EXPECT_EQ(nginx.requestsFor("/QMKVersion.txt"), start.versionRequests);
         EXPECT_EQ(UpdateKey(data, "LastCheck"), std::to_string(start.lastCheck));
     }
-    EXPECT_EQ(nginx.requestsFor("/files/QuillmarkSetup.exe"), 0);
+    EXPECT_EQ(nginx.requestsFor("/files/QuillmarkSetup.deb"), 0);
 }
 
 // The offer at start-up answered from the keyboard on a real display: Yes (the default button)
@@ -200,8 +200,8 @@ TEST(Program, YesToTheStartUpOfferDownloadsTheInstallerAndEndsTheProgram) {
     std::string installer(200000, '\0');
     for (std::size_t i = 0; i < installer.size(); ++i)
         installer[i] = static_cast<char>((i * 31 + i / 97) & 0xFF);
-    nginx.serve("QMKVersion.txt", nginx.host() + " /files/QuillmarkSetup.exe QuillmarkSetup.exe\n3.1.0.0");
-    nginx.serve("files/QuillmarkSetup.exe", installer);
+    nginx.serve("QMKVersion.txt", nginx.host() + " /files/QuillmarkSetup.deb QuillmarkSetup.deb\n3.1.0.0");
+    nginx.serve("files/QuillmarkSetup.deb", installer);
     VirtualDisplay display;
     ASSERT_NE(display.name(), "") << "Xvfb did not start";
     TempFolder data;
@@ -214,9 +214,9 @@ TEST(Program, YesToTheStartUpOfferDownloadsTheInstallerAndEndsTheProgram) {
     ASSERT_TRUE(run.finished(kStartUpLimitMs)) << "the program did not end: " << run.output();
     EXPECT_TRUE(run.exitedNormally());
     EXPECT_EQ(run.exitCode(), 0);
-    EXPECT_EQ(nginx.requestsFor("/files/QuillmarkSetup.exe"), 1);
-    EXPECT_TRUE(data.read("QuillmarkSetup.exe") == installer) << "the stored installer differs";
-    EXPECT_EQ(UpdateKey(data, "Install"), data.path().string() + "/QuillmarkSetup.exe");
+    EXPECT_EQ(nginx.requestsFor("/files/QuillmarkSetup.deb"), 1);
+    EXPECT_TRUE(data.read("QuillmarkSetup.deb") == installer) << "the stored installer differs";
+    EXPECT_EQ(UpdateKey(data, "Install"), data.path().string() + "/QuillmarkSetup.deb");
     EXPECT_EQ(UpdateKey(data, "NewVer"), "3.1.0.0");
     EXPECT_EQ(UpdateKey(data, "Failed"), "1");
 }
