@@ -7,7 +7,7 @@
 inline constexpr int kVersionFetchLimitMs = 5000;
 // A version file is a few short lines; anything larger is not one.
 inline constexpr long long kVersionFileLimit = 64 * 1024;
-// A file of PEM certificates trusted besides the system's, for tests with a throwaway certificate.
+// A file of PEM certificates trusted instead of the system's, for tests with a throwaway certificate.
 inline constexpr const char* kTestCaVariable = "QUILLMARK_TEST_CA_FILE";
 
 struct VersionFetch {
