@@ -53,7 +53,8 @@ std::shared_ptr<HostLookup> StartLookup(const std::string& host, const std::stri
     std::thread([lookup, host, port] {
         const addrinfo hints = Hints(AI_NUMERICSERV);
         addrinfo* result = nullptr;
-        const int status = host.empty() ? EAI_NONAME : getaddrinfo(host.c_str(), port.c_str(), &hints, &result);
+        const int status =
+            host.empty() ? EAI_NONAME : getaddrinfo(host.c_str(), port.c_str(), &hints, &result);
         const std::lock_guard lock(lookup->mutex);
         lookup->status = status;
         lookup->found = status == 0 ? result : nullptr;
@@ -146,7 +147,8 @@ ReceiveOutcome BlockingConnection::send(std::string_view bytes) {
             bytes.remove_prefix(static_cast<std::size_t>(sent));
             continue;
         }
-        if (sent < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) return ReceiveOutcome::Broken;
+        if (sent < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+            return ReceiveOutcome::Broken;
         const ReceiveOutcome ready = waitFor(POLLOUT);
         if (ready != ReceiveOutcome::Data) return ready;
     }

@@ -107,7 +107,8 @@ int ErrorNumberOf(ReceiveOutcome outcome) {
 
 BodyResult ReadBody(BlockingConnection& connection, AtomicFileWriter& file, QCryptographicHash& digest,
                     const ResponseHeader& header, std::int64_t maxBytes, const DownloadCallbacks& callbacks) {
-    BodyReader reader{connection, file, digest, callbacks, std::max<std::int64_t>(header.contentLength, 0), maxBytes};
+    BodyReader reader{connection, file, digest, callbacks, std::max<std::int64_t>(header.contentLength, 0),
+                      maxBytes};
     if (header.transferCoding == "chunked") return reader.chunked();
     if (header.contentLength > 0) return reader.knownLength(header.contentLength);
     return reader.untilClosed();

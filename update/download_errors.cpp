@@ -43,6 +43,8 @@ DownloadNotice UnreachableHostNotice(std::string_view host) {
 }
 
 DownloadNotice ErrorStatusNotice(std::string_view status) {
-    return {"Download Error", "Unable to access update file, response = " + AsPlainDialogText(status, kShownStatusLimit) + ".{f10}",
+    return {"Download Error",
+            "Unable to access update file, response = " + AsPlainDialogText(status, kShownStatusLimit) +
+                ".{f10}",
             "", "", ""};
 }

@@ -104,7 +104,8 @@ int HttpDownload(const DownloadRequest& request, KeptConnection& kept, const Dow
 
     ResponseHeader header;
     const ReceiveOutcome sent = connection.send(RequestText(RequestLines(request, kept.connectionValue)));
-    int headerError = sent == ReceiveOutcome::Data ? ReadResponseHeader(connection, request.host, header, kept)
+    int headerError = sent == ReceiveOutcome::Data
+                          ? ReadResponseHeader(connection, request.host, header, kept)
                       : sent == ReceiveOutcome::Stopped ? -1
                                                         : ErrorNumberOf(sent);
     if (headerError != 0) return Fail(callbacks, headerError);

@@ -13,7 +13,7 @@ inline constexpr int kDownloadAbandoned = -2;
 
 struct DownloadLimits {
     int idleLimitMs = kDownloadTimeLimitMs;
-    int totalLimitMs = 20 * 60 * 1000;          // the whole download, however the server paces it
+    int totalLimitMs = 20 * 60 * 1000;             // the whole download, however the server paces it
     std::int64_t maxBytes = std::int64_t{1} << 30; // the largest installer taken
 };
 

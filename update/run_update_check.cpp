@@ -14,10 +14,10 @@
 #include "update/installer_target.h"
 #include "update/server_text.h"
 #include "update/update_dialogs.h"
-#include "update/updater_launch.h"
 #include "update/update_run_state.h"
 #include "update/update_session.h"
 #include "update/update_windows.h"
+#include "update/updater_launch.h"
 #include "update/version_compare.h"
 #include "update/version_file.h"
 #include "update/window_download.h"
@@ -69,7 +69,9 @@ DownloadOutcome DownloadInstaller(const std::string& parent, const InstallerTarg
     ShowDownloadWindow(parent);
     UpdateWindows().downloading = true;
     DownloadCallbacks callbacks = WindowDownloadCallbacks();
-    auto stopped = [parent] { return TheUpdateSession().abortRequested || (!parent.empty() && !FormIsOpen(parent)); };
+    auto stopped = [parent] {
+        return TheUpdateSession().abortRequested || (!parent.empty() && !FormIsOpen(parent));
+    };
     callbacks.abortRequested = stopped;
     const DownloadRequest request{target.host, target.path, true, "", "", target.localPath, target.sha256};
     const int result = HttpDownload(request, TheUpdateSession().kept, callbacks);

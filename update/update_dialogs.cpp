@@ -64,9 +64,8 @@ void TellCheckFailed(const VersionFetch& fetch, std::string_view productPage) {
                    errorText + "|Unable to determine if a program update is available at this time.{f6}");
         return;
     }
-    const std::string text2 = errorText +
-                              "|You can visit our web site to download the latest version of " +
-                              kProgramName + ".{f6}";
+    const std::string text2 =
+        errorText + "|You can visit our web site to download the latest version of " + kProgramName + ".{f6}";
     const int32_t answer = ASKUSER("Unable to Complete Update Check", text1, text2, "",
                                    "*{G,f7}|&Visit Web Site|&No, Thanks, I'm Good", 1);
     if (answer == 1) OpenWebPage(productPage);

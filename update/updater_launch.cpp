@@ -11,13 +11,10 @@ bool StartUpdater(const std::string& installerPath, const std::string& sha256) {
     const QString updater =
         QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kUpdaterProgramName);
     if (!QFileInfo(updater).isExecutable()) return false;
-    const QStringList arguments = {QStringLiteral("--wait"),
-                                   QString::number(QCoreApplication::applicationPid()),
-                                   QStringLiteral("--program"),
-                                   QCoreApplication::applicationFilePath(),
-                                   QStringLiteral("--installer"),
-                                   FromCp1252(installerPath),
-                                   QStringLiteral("--sha256"),
-                                   QString::fromStdString(sha256)};
+    const QStringList arguments = {
+        QStringLiteral("--wait"),      QString::number(QCoreApplication::applicationPid()),
+        QStringLiteral("--program"),   QCoreApplication::applicationFilePath(),
+        QStringLiteral("--installer"), FromCp1252(installerPath),
+        QStringLiteral("--sha256"),    QString::fromStdString(sha256)};
     return QProcess::startDetached(updater, arguments);
 }

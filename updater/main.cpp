@@ -41,8 +41,8 @@ bool IsSha256(const std::string& text) {
 }
 
 // Why the installer may not be installed for the program at `program`, or empty when it may.
-std::string CheckInstaller(const std::string& program, const std::string& installer, const std::string& sha256,
-                           std::string& package) {
+std::string CheckInstaller(const std::string& program, const std::string& installer,
+                           const std::string& sha256, std::string& package) {
     if (!IsSha256(sha256)) return "no published digest for the installer";
     if (!IsOwnInstallerName(QFileInfo(QString::fromStdString(installer)).fileName().toStdString()))
         return "the installer's name is not one of ours";
@@ -62,8 +62,8 @@ int Install(const std::string& installer, const std::string& sha256, const std::
         return result;
     }
     const auto done = CommandOutput(kPkexec,
-                                    {QCoreApplication::applicationFilePath().toStdString(), "--install", installer,
-                                     "--sha256", sha256, "--package", package},
+                                    {QCoreApplication::applicationFilePath().toStdString(), "--install",
+                                     installer, "--sha256", sha256, "--package", package},
                                     std::chrono::duration_cast<std::chrono::milliseconds>(kPkexecLimit));
     return done ? 0 : Refuse("the installation was refused or failed");
 }
@@ -94,9 +94,9 @@ int main(int argc, char** argv) {
     const std::map<std::string, std::string> options = Options(argc, argv);
     if (options.count("--install")) {
         std::string why;
-        const int result = InstallAsRoot(options.at("--install"),
-                                         options.count("--sha256") ? options.at("--sha256") : "",
-                                         options.count("--package") ? options.at("--package") : "", why);
+        const int result =
+            InstallAsRoot(options.at("--install"), options.count("--sha256") ? options.at("--sha256") : "",
+                          options.count("--package") ? options.at("--package") : "", why);
         if (result != 0) Refuse(why);
         return result;
     }

@@ -88,7 +88,8 @@ std::optional<std::string> FileSha256(const std::string& path) {
     return digest.result().toHex().toStdString();
 }
 
-std::optional<std::string> CommandOutput(const std::string& program, const std::vector<std::string>& arguments,
+std::optional<std::string> CommandOutput(const std::string& program,
+                                         const std::vector<std::string>& arguments,
                                          std::chrono::milliseconds limit) {
     QProcess process;
     QStringList list;
@@ -158,11 +159,11 @@ int InstallAsRoot(const std::string& installer, const std::string& sha256, const
         why = "the installer is not a package of " + package;
     } else {
         const bool apt = ::access(kAptGet, X_OK) == 0;
-        const auto done = apt ? CommandOutput(kAptGet,
-                                              {"install", "-y", "-q", "-o", "DPkg::Lock::Timeout=120", copy},
-                                              std::chrono::duration_cast<std::chrono::milliseconds>(kInstallLimit))
-                              : CommandOutput(kDpkg, {"-i", copy},
-                                              std::chrono::duration_cast<std::chrono::milliseconds>(kInstallLimit));
+        const auto done =
+            apt ? CommandOutput(kAptGet, {"install", "-y", "-q", "-o", "DPkg::Lock::Timeout=120", copy},
+                                std::chrono::duration_cast<std::chrono::milliseconds>(kInstallLimit))
+                : CommandOutput(kDpkg, {"-i", copy},
+                                std::chrono::duration_cast<std::chrono::milliseconds>(kInstallLimit));
         result = done ? 0 : 1;
         if (!done) why = apt ? "apt-get could not install the package" : "dpkg could not install the package";
     }

@@ -14,7 +14,8 @@ std::optional<std::string> FileSha256(const std::string& path);
 
 // Runs a command (no shell) and gives its standard output; nullopt when it cannot be started, does
 // not end within the limit or exits with a status other than 0.
-std::optional<std::string> CommandOutput(const std::string& program, const std::vector<std::string>& arguments,
+std::optional<std::string> CommandOutput(const std::string& program,
+                                         const std::vector<std::string>& arguments,
                                          std::chrono::milliseconds limit);
 
 // The Debian package that installed the file (dpkg-query -S), or nullopt for a file that no package

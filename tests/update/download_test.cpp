@@ -396,7 +396,9 @@ TEST_F(DownloadTest, ResetsDeadlinesAndSizeLimitsFailTheDownload) {
     const std::string head = HttpResponse("HTTP/1.0 200 OK", {"Server: scripted"}, "");
     const std::string chunked = HttpResponse("HTTP/1.1 200 OK", {"Transfer-Encoding: chunked"}, "");
     const Case cases[] = {
-        {"reset in a body without a length", {head + Pattern(5000), false, false, true}, kDownloadErrorEndedEarly},
+        {"reset in a body without a length",
+         {head + Pattern(5000), false, false, true},
+         kDownloadErrorEndedEarly},
         {"reset in a known length",
          {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 9000"}, Pattern(5000)), false, false, true},
          kDownloadErrorEndedEarly},
@@ -406,11 +408,14 @@ TEST_F(DownloadTest, ResetsDeadlinesAndSizeLimitsFailTheDownload) {
         {"an announced length over the limit",
          {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 100001"}, "x")},
          kDownloadErrorTooLarge},
-        {"an endless chunked stream", {chunked, false, false, false, 0, "400\r\n" + std::string(1024, 'z') + "\r\n"},
+        {"an endless chunked stream",
+         {chunked, false, false, false, 0, "400\r\n" + std::string(1024, 'z') + "\r\n"},
          kDownloadErrorTooLarge},
-        {"an endless body without a length", {head, false, false, false, 0, std::string(4096, 'y')},
+        {"an endless body without a length",
+         {head, false, false, false, 0, std::string(4096, 'y')},
          kDownloadErrorTooLarge},
-        {"an endless stream of tiny chunks", {chunked, false, false, false, 0, Repeated("0001\r\nz\r\n", 2000)},
+        {"an endless stream of tiny chunks",
+         {chunked, false, false, false, 0, Repeated("0001\r\nz\r\n", 2000)},
          kDownloadErrorTooLarge},
     };
     for (const auto& c : cases) {
@@ -437,8 +442,9 @@ TEST_F(DownloadTest, ACancelIsHonouredWhileWaitingInEveryPhase) {
     const std::string chunked = HttpResponse("HTTP/1.1 200 OK", {"Transfer-Encoding: chunked"}, "");
     const Case cases[] = {
         {"no answer at all", {"", false, true}},
-        {"a header one byte at a time", {HttpResponse("HTTP/1.1 200 OK", {"X-Slow: " + std::string(3000, 'a')}, ""),
-                                         false, false, false, 20}},
+        {"a header one byte at a time",
+         {HttpResponse("HTTP/1.1 200 OK", {"X-Slow: " + std::string(3000, 'a')}, ""), false, false, false,
+          20}},
         {"a body one byte at a time",
          {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 3000"}, Pattern(3000)), false, false, false, 20}},
         {"an endless stream of tiny chunks", {chunked, false, false, false, 0, "1\r\nz\r\n"}},

@@ -96,9 +96,10 @@ TEST(FetchVersionText, ABrokenOrOversizedFileIsAFailureNotAText) {
         {"fewer bytes than announced", {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 400"}, line)}},
         {"reset before the announced length",
          {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 400"}, line), false, false, true}},
-        {"announced beyond the limit", {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 200000000"}, line)}},
-        {"endless without a length", {HttpResponse("HTTP/1.0 200 OK", {}, line), false, false, false, 0,
-                                      std::string(8192, 'x')}},
+        {"announced beyond the limit",
+         {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 200000000"}, line)}},
+        {"endless without a length",
+         {HttpResponse("HTTP/1.0 200 OK", {}, line), false, false, false, 0, std::string(8192, 'x')}},
     };
     for (const auto& c : cases) {
         ScriptedServer server({c.reply});

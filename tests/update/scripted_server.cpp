@@ -118,7 +118,8 @@ void ScriptedServer::answer(QTcpSocket& socket, const ScriptedReply& reply) {
     }
     if (reply.reset) {
         const linger abortive{1, 0};
-        setsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
+        setsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive,
+                   sizeof abortive);
         socket.abort();
         return;
     }

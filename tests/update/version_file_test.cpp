@@ -1,9 +1,9 @@
 #include "update/host_port.h"
 #include "update/installer_name.h"
 #include "update/installer_target.h"
-#include "update/server_text.h"
 #include "update/leading_number.h"
 #include "update/plain_file_name.h"
+#include "update/server_text.h"
 #include "update/version_compare.h"
 #include "update/version_file.h"
 
@@ -190,11 +190,12 @@ TEST(VersionFile, AMiddleLineMayNameTheInstallersDigest) {
     };
     const Case cases[] = {
         {"h /p a.deb\nsha256 " + digest + "\n3.1.0.0", digest},
-        {"h /p a.deb\r\nsha256 " + upper + "\r\n3.1.0.0", "abcdef0123456789abcdef0123456789abcdef0123456789abcdef0123456789"},
+        {"h /p a.deb\r\nsha256 " + upper + "\r\n3.1.0.0",
+         "abcdef0123456789abcdef0123456789abcdef0123456789abcdef0123456789"},
         {"h /p a.deb\nnote\nsha256 " + digest + "\nmore\n3.1.0.0", digest},
         {"h /p a.deb\n3.1.0.0", std::nullopt},
-        {"sha256 " + digest + "\n3.1.0.0", std::nullopt},    // the first line names the installer
-        {"h /p a.deb\nsha256 " + digest, std::nullopt},      // the last line is the version
+        {"sha256 " + digest + "\n3.1.0.0", std::nullopt}, // the first line names the installer
+        {"h /p a.deb\nsha256 " + digest, std::nullopt},   // the last line is the version
         {"h /p a.deb\nsha256 " + digest + "0\n3.1.0.0", std::nullopt},
         {"h /p a.deb\nsha256 " + std::string(63, 'a') + "g\n3.1.0.0", std::nullopt},
         {"h /p a.deb\nSHA256 " + digest + "\n3.1.0.0", std::nullopt},

@@ -150,5 +150,4 @@ class VirtualDisplay {
     std::string name_;
 };
 
-
 } // namespace e2e

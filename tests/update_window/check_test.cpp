@@ -119,8 +119,9 @@ TEST_F(CheckTest, YesDownloadsTheInstallerRecordsItAndEndsTheProgram) {
 
 TEST_F(CheckTest, TheOfferedVersionIsShownAndStoredAsText) {
     ScriptedServer files({{Ok("MZ")}});
-    ScriptedServer server({{Ok(VersionFile(files.host(), "QuillmarkSetup.deb",
-                                           "3.0.1.0{f4}|Your licence has expired" + std::string(20000, '!')))}});
+    ScriptedServer server(
+        {{Ok(VersionFile(files.host(), "QuillmarkSetup.deb",
+                         "3.0.1.0{f4}|Your licence has expired" + std::string(20000, '!')))}});
     useServer(server);
     openWithoutAutomaticCheck();
     answer(1);

@@ -102,7 +102,8 @@ TEST_F(DownloadWindowTest, AnInstallerNameThatIsNoPlainFileNameOrOneOfTheProgram
         chooseCheckForUpdate();
         ASSERT_EQ(dialogs.size(), 2U);
         EXPECT_EQ(dialogs[1].title, "Download Error");
-        EXPECT_EQ(dialogs[1].text2, "The update names a file that is not an installer of this program (Error 7){f10}");
+        EXPECT_EQ(dialogs[1].text2,
+                  "The update names a file that is not an installer of this program (Error 7){f10}");
         EXPECT_TRUE(files->requests().empty());
         EXPECT_EQ(dataFiles(), before);
         EXPECT_EQ(data.read("Categories.dat"), "profiles");
@@ -193,8 +194,8 @@ namespace {
 // stops, the partial file goes, nothing is recorded and the program ends.
 TEST_F(DownloadWindowTest, ClosingThePlannerDuringADownloadStopsItAndRecordsNothing) {
     data.write("setup.deb", "earlier installer");
-    serve("setup.deb", {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 2000"}, Pattern(2000)), false, false,
-                        false, 20});
+    serve("setup.deb", {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 2000"}, Pattern(2000)), false,
+                        false, false, 20});
     bool closed = false;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {

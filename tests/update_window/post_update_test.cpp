@@ -230,8 +230,12 @@ TEST_F(PostUpdateTest, TheCleanUpDeletesOnlyAnInstallerOfOurOwn) {
     std::filesystem::create_symlink(outside, data.path() / "link.deb");
     const std::string folder = data.path().string() + "/";
     const std::vector<std::string> named = {
-        folder + "QMK.ini",     folder + "Categories.dat", folder + "link.deb", outside,
-        folder + "../" + data.path().filename().string() + "/Categories.dat", "QuillmarkSetup.deb",
+        folder + "QMK.ini",
+        folder + "Categories.dat",
+        folder + "link.deb",
+        outside,
+        folder + "../" + data.path().filename().string() + "/Categories.dat",
+        "QuillmarkSetup.deb",
     };
     for (const std::string& install : named) {
         SCOPED_TRACE(install);

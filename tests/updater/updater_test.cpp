@@ -7,8 +7,8 @@
 #include <QCryptographicHash>
 #include <QProcess>
 #include <filesystem>
-#include <gtest/gtest.h>
 #include <future>
+#include <gtest/gtest.h>
 #include <thread>
 
 namespace {
@@ -69,7 +69,8 @@ TEST(UpdaterSteps, TheRootStepRefusesAnInstallerThatIsNotThePublishedOne) {
 TEST(UpdaterProgram, RefusedInstallersAreNeverInstalledAndTheProgramComesBackToTellTheFailure) {
     TempFolder folder;
     const std::string record = folder.file("started.txt");
-    const std::string program = folder.write("quillmark", "#!/bin/sh\necho \"started $*\" >> " + record + "\n");
+    const std::string program =
+        folder.write("quillmark", "#!/bin/sh\necho \"started $*\" >> " + record + "\n");
     std::filesystem::permissions(program, std::filesystem::perms::owner_all);
     const std::string installer = folder.write("quillmark_3.1.deb", "package bytes");
     std::filesystem::create_symlink(installer, folder.path() / "link.deb");
@@ -98,7 +99,8 @@ TEST(UpdaterProgram, RefusedInstallersAreNeverInstalledAndTheProgramComesBackToT
         EXPECT_EQ(updater.exitCode(), 1) << c.name;
         for (int i = 0; i < 100 && !folder.read("started.txt").ends_with('\n'); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        EXPECT_EQ(folder.read("started.txt"), "started \n") << c.name << ": " << updater.readAll().toStdString();
+        EXPECT_EQ(folder.read("started.txt"), "started \n")
+            << c.name << ": " << updater.readAll().toStdString();
         EXPECT_EQ(folder.read("quillmark_3.1.deb"), "package bytes") << c.name;
     }
 }
