@@ -390,8 +390,8 @@ TEST_F(DownloadTest, ResetsDeadlinesAndSizeLimitsFailTheDownload) {
         const char* name;
         ScriptedReply reply;
         int errorNumber;
+        int totalLimitMs = 60000; // the size limit ends an endless body long before this
     };
-    limits_.totalLimitMs = 1500;
     limits_.maxBytes = 100000;
     const std::string head = HttpResponse("HTTP/1.0 200 OK", {"Server: scripted"}, "");
     const std::string chunked = HttpResponse("HTTP/1.1 200 OK", {"Transfer-Encoding: chunked"}, "");
@@ -404,7 +404,7 @@ TEST_F(DownloadTest, ResetsDeadlinesAndSizeLimitsFailTheDownload) {
          kDownloadErrorEndedEarly},
         {"one byte at a time past the deadline",
          {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 100"}, Pattern(100)), false, false, false, 100},
-         kDownloadErrorTooLong},
+         kDownloadErrorTooLong, 1500},
         {"an announced length over the limit",
          {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 100001"}, "x")},
          kDownloadErrorTooLarge},
@@ -421,6 +421,7 @@ TEST_F(DownloadTest, ResetsDeadlinesAndSizeLimitsFailTheDownload) {
     for (const auto& c : cases) {
         recorder_.notices.clear();
         std::ofstream(localPath()) << "earlier installer";
+        limits_.totalLimitMs = c.totalLimitMs;
         ScriptedServer server({c.reply});
         EXPECT_EQ(download(server.host()), kDownloadAbandoned) << c.name;
         EXPECT_EQ(installer(), "earlier installer") << c.name;
