@@ -2,6 +2,8 @@
 include(GNUInstallDirs)
 
 install(TARGETS quillmark RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The updater installs a downloaded update; the program looks for it beside itself.
+install(TARGETS quillmark-updater RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The program finds its help pages and version history in ../share/quillmark beside bin/.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quillmark)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/packaging/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
@@ -51,6 +53,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # linked (the X11 platform plugin, the fonts the forms and the page are measured in) is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-open-sans")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, pkexec")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -14,6 +14,9 @@ enum DownloadErrorNumber : int {
     kDownloadErrorWrite = 6,      // the local file could not be written
     kDownloadErrorFileName = 7,   // the version file names no plain file name
     kDownloadErrorAddress = 8,    // host or path hold control characters
+    kDownloadErrorTooLong = 9,    // the download did not finish within its overall time limit
+    kDownloadErrorTooLarge = 10,  // the file is larger than an installer may be
+    kDownloadErrorDigest = 11,    // the file differs from the digest that the version file names
 };
 
 // The text for an error number ("Unknown error" for a number not in the catalogue).

@@ -13,6 +13,7 @@ struct DownloadRequest {
     std::string user; // Basic authorization is sent only when user and password are both given
     std::string password;
     std::string localPath; // where the file is stored, code page 1252
+    std::string sha256;    // the digest the file must have (lower-case hex); empty: not checked
 };
 
 // The request's lines in sending order, without line ends; the last one is the empty line.

@@ -1,5 +1,5 @@
 #pragma once
-// Where the installer named by the version file comes from and where it goes.
+// Where the installer named by the version file comes from, where it goes and what it must hold.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,9 +8,11 @@ struct InstallerTarget {
     std::string host;      // as the version file gives it, possibly with ":port"
     std::string path;      // request path
     std::string localPath; // data folder + file name
+    std::string sha256;    // the digest the version file names (lower-case hex), or empty
 };
 
-// Reads the first line of the version file. nullopt when its file name is not a plain file name
-// (the caller then shows ReportDownloadError with kDownloadErrorFileName and downloads nothing).
+// Reads the version file. nullopt when its file name is not one of our own installer names
+// (IsOwnInstallerName; the caller then shows ReportDownloadError with kDownloadErrorFileName and
+// downloads nothing).
 std::optional<InstallerTarget> ResolveInstallerTarget(std::string_view versionText,
                                                       std::string_view dataFolder);

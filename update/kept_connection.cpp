@@ -1,8 +1,17 @@
 #include "update/kept_connection.h"
 
-#include <QTcpSocket>
+#include <unistd.h>
 
-KeptConnection::KeptConnection() = default;
-KeptConnection::~KeptConnection() = default;
-KeptConnection::KeptConnection(KeptConnection&&) noexcept = default;
-KeptConnection& KeptConnection::operator=(KeptConnection&&) noexcept = default;
+SocketHandle& SocketHandle::operator=(SocketHandle&& other) noexcept {
+    if (this != &other) {
+        reset();
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+void SocketHandle::reset() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+}

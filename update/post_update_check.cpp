@@ -4,11 +4,14 @@
 #include "app/settings/settings_file.h"
 #include "app/shell/app_paths.h"
 #include "app/shell/commands.h"
+#include "app/shell/planner_ids.h"
 #include "app/text/cp1252.h"
 #include "app/toolkit/ez.h"
 #include "msgbox/message_dialog.h"
+#include "update/form_again.h"
 #include "update/leading_number.h"
 #include "update/post_update.h"
+#include "update/server_text.h"
 #include "update/update_address.h"
 #include "update/update_run_state.h"
 #include "update/update_session.h"
@@ -44,7 +47,8 @@ void FindInstalledVersion() {
 void Congratulate(const std::string& version) {
     PutIni(Paths().settingsFile, kSection, "Failed", "0");
     const std::string text1 = std::string("Congratulations! ") + kProgramName +
-                              " has been updated to version " + MarkupLiteral(version) + "!{f10}";
+                              " has been updated to version " +
+                              AsPlainDialogText(version, kShownVersionLimit) + "!{f10}";
     const int32_t answer =
         ASKUSER("Update Process Complete", text1, "", "", "*{G,f7}|&See What's New|&Don't Care", 1);
     if (std::abs(answer) == 1) {
@@ -83,6 +87,8 @@ void ReadUpdaterIni() {
 }
 
 void PostUpdateCheck() {
+    // The planner was closed while the start-up check ran: whatever is pending waits for the next start.
+    if (!FormIsOpen(qm::kForm)) return;
     FindInstalledVersion();
     const std::string installed = UpdateWindows().installedVersion;
     if (!installed.empty()) {

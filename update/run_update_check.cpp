@@ -11,12 +11,13 @@
 #include "update/fetch_version_text.h"
 #include "update/form_again.h"
 #include "update/http_download.h"
-#include "update/installer_name.h"
 #include "update/installer_target.h"
+#include "update/server_text.h"
 #include "update/update_dialogs.h"
 #include "update/update_run_state.h"
 #include "update/update_session.h"
 #include "update/update_windows.h"
+#include "update/updater_launch.h"
 #include "update/version_compare.h"
 #include "update/version_file.h"
 #include "update/window_download.h"
@@ -38,39 +39,46 @@ void RemoveFile(const std::string& path) {
     QFile::remove(FromCp1252(path));
 }
 
-// The keys that the next start and the updater read.
+// The keys that the next start and the updater read, replaced together: a crash or a full disk
+// leaves either all of them as they were or all of them written.
 bool RecordDownload(const std::string& localPath, const std::string& latestVersion) {
     const std::string& settings = Paths().settingsFile;
-    return PutIniChecked(settings, "Update", "Install", localPath) &&
-           PutIniChecked(settings, "Update", "NewVer", latestVersion) &&
-           PutIniChecked(settings, "Update", "Failed", "1");
+    SettingsBatch batch(settings);
+    PutIni(settings, "Update", "Install", localPath);
+    PutIni(settings, "Update", "NewVer", AsPlainDialogText(latestVersion, kShownVersionLimit));
+    PutIni(settings, "Update", "Failed", "1");
+    return batch.Commit();
 }
 
 // Where the installer goes; nullopt (after telling the user) when the version file's name for it is
-// not a plain file name or is one of the program's own files.
+// not one of our own installer names.
 std::optional<InstallerTarget> InstallerTargetOf(const std::string& versionText) {
     std::optional<InstallerTarget> target = ResolveInstallerTarget(versionText, Paths().dataFolder);
-    if (target && IsProgramDataFileName(SplitInstallerLine(FirstLine(versionText)).fileName)) target.reset();
     if (!target) ReportDownloadError(WindowDownloadCallbacks(), kDownloadErrorFileName);
     return target;
 }
 
 enum class DownloadOutcome { Recorded, NotRecorded, Stopped };
 
-// Downloads into the data folder while "ZD" stands in for the hidden parent form.
+// Downloads into the data folder while "ZD" stands in for the hidden parent form. Closing the parent
+// (the planner, shown again by a second start) stops the download like Cancel does.
 DownloadOutcome DownloadInstaller(const std::string& parent, const InstallerTarget& target,
                                   const std::string& latestVersion) {
-    RemoveFile(target.localPath);
     EZ_DOEVENTS(20);
     EZ_HIDEFORM(parent);
     ShowDownloadWindow(parent);
     UpdateWindows().downloading = true;
-    const DownloadRequest request{target.host, target.path, true, "", "", target.localPath};
-    const int result = HttpDownload(request, TheUpdateSession().kept, WindowDownloadCallbacks());
+    DownloadCallbacks callbacks = WindowDownloadCallbacks();
+    auto stopped = [parent] {
+        return TheUpdateSession().abortRequested || (!parent.empty() && !FormIsOpen(parent));
+    };
+    callbacks.abortRequested = stopped;
+    const DownloadRequest request{target.host, target.path, true, "", "", target.localPath, target.sha256};
+    const int result = HttpDownload(request, TheUpdateSession().kept, callbacks);
     UpdateWindows().downloading = false;
 
     DownloadOutcome outcome = DownloadOutcome::Stopped;
-    if (result == 0 && !TheUpdateSession().abortRequested)
+    if (result == 0 && !stopped())
         outcome = RecordDownload(target.localPath, latestVersion) ? DownloadOutcome::Recorded
                                                                   : DownloadOutcome::NotRecorded;
     // A file that is not recorded would never be installed or cleaned up.
@@ -111,7 +119,12 @@ int32_t RunUpdateCheck(const std::string& form, const std::string& address, cons
     if (!target) return 0;
 
     const DownloadOutcome outcome = DownloadInstaller(form, *target, latest);
-    if (outcome == DownloadOutcome::Recorded) return 1;
+    if (outcome == DownloadOutcome::Recorded) {
+        // Only an installer whose digest came over https is handed on; any other is left to the
+        // failure notice of the next start.
+        if (fetch.secure && !target->sha256.empty()) StartUpdater(target->localPath, target->sha256);
+        return 1;
+    }
     ShowFormAgain(form);
     if (outcome == DownloadOutcome::NotRecorded) TellUpdateNotRecorded();
     return 0;

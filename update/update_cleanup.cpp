@@ -5,12 +5,13 @@
 #include "app/shell/app_paths.h"
 #include "app/text/cp1252.h"
 #include "app/toolkit/ez.h"
-#include "update/plain_file_name.h"
+#include "update/installer_name.h"
 #include "update/post_update.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 namespace {
 
@@ -18,18 +19,25 @@ QString Native(const std::string& path) {
     return FromCp1252(path);
 }
 
-// Only a file directly inside the data folder is the program's to delete; "Install" in a settings
-// file copied or edited by hand may name anything.
-bool InsideDataFolder(const QString& path) {
+// A regular file itself, never what a link names.
+bool IsRegularFile(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Only an installer this program downloaded is its to delete: one of our installer names, directly
+// in the data folder. "Install" in a settings file copied or edited by hand may name anything.
+bool IsOurInstaller(const QString& path) {
     const QFileInfo file(path);
-    return IsPlainFileName(ToCp1252(file.fileName())) &&
-           QDir::cleanPath(file.absolutePath()) == QDir::cleanPath(Native(Paths().dataFolder));
+    return file.isAbsolute() && IsOwnInstallerName(ToCp1252(file.fileName())) &&
+           QDir::cleanPath(file.absolutePath()) == QDir::cleanPath(Native(Paths().dataFolder)) &&
+           IsRegularFile(path);
 }
 
 void DeleteInstaller() {
     const std::string& settings = Paths().settingsFile;
     const QString installer = Native(GETINI(settings, "Update", "Install", ""));
-    if (installer.isEmpty() || !QFileInfo(installer).isFile() || !InsideDataFolder(installer)) return;
+    if (installer.isEmpty() || !IsOurInstaller(installer)) return;
     if (!QFile::remove(installer)) return;
     EZ_DOEVENTS(20);
     if (!QFileInfo::exists(installer)) PutIni(settings, "Update", "Install", "");
@@ -37,7 +45,7 @@ void DeleteInstaller() {
 
 void DeleteUpdaterProgram() {
     const QString updater = Native(Paths().dataFolder + kUpdaterProgramFile);
-    if (QFileInfo::exists(updater)) QFile::remove(updater);
+    if (IsRegularFile(updater)) QFile::remove(updater);
 }
 
 } // namespace

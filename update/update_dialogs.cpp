@@ -2,6 +2,7 @@
 
 #include "app/shell/app_paths.h"
 #include "msgbox/message_dialog.h"
+#include "update/server_text.h"
 #include "update/update_address.h"
 #include "update/web_page.h"
 
@@ -31,8 +32,12 @@ constexpr std::array<ErrorRange, 5> kNetworkErrorRanges{{
 
 } // namespace
 
+// Qt's texts for a failed request may quote the address or the server's words.
+constexpr std::size_t kShownErrorLimit = 200;
+
 bool AskToDownload(const std::string& parent, const std::string& latestVersion) {
-    const std::string text1 = "Version " + latestVersion + " of " + kProgramName + " is available.{f10}";
+    const std::string text1 = "Version " + AsPlainDialogText(latestVersion, kShownVersionLimit) + " of " +
+                              kProgramName + " is available.{f10}";
     return Ask(parent, "New Version Available", text1, "Would you like to download it now?{f6}",
                "*{G,f7}|&Yes|&No, Maybe Later") == 1;
 }
@@ -50,18 +55,17 @@ std::string NetworkErrorText(int errorNumber) {
 }
 
 void TellCheckFailed(const VersionFetch& fetch, std::string_view productPage) {
+    const std::string errorText = AsPlainDialogText(fetch.errorText, kShownErrorLimit);
     const std::string text1 = NetworkErrorText(fetch.errorNumber) + " (Error " +
                               std::to_string(fetch.errorNumber) +
                               ") has occurred accessing Windows services.{f10}";
     if (productPage.empty()) {
         ShowNotice("Unable to Complete Update Check", text1,
-                   MarkupLiteral(fetch.errorText) +
-                       "|Unable to determine if a program update is available at this time.{f6}");
+                   errorText + "|Unable to determine if a program update is available at this time.{f6}");
         return;
     }
-    const std::string text2 = MarkupLiteral(fetch.errorText) +
-                              "|You can visit our web site to download the latest version of " +
-                              kProgramName + ".{f6}";
+    const std::string text2 =
+        errorText + "|You can visit our web site to download the latest version of " + kProgramName + ".{f6}";
     const int32_t answer = ASKUSER("Unable to Complete Update Check", text1, text2, "",
                                    "*{G,f7}|&Visit Web Site|&No, Thanks, I'm Good", 1);
     if (answer == 1) OpenWebPage(productPage);

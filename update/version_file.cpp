@@ -30,3 +30,27 @@ InstallerLine SplitInstallerLine(std::string_view firstLine) {
     fields.fileName = NextField(firstLine, at);
     return fields;
 }
+
+std::optional<std::string> NamedSha256(std::string_view text) {
+    constexpr std::string_view kLabel = "sha256 ";
+    const std::size_t firstEnd = text.find('\n');
+    const std::size_t lastFeed = text.rfind('\n');
+    if (firstEnd == std::string_view::npos || firstEnd == lastFeed) return std::nullopt;
+    std::string_view middle = text.substr(firstEnd + 1, lastFeed - firstEnd - 1);
+    while (true) {
+        const std::size_t end = middle.find('\n');
+        std::string_view line = middle.substr(0, end);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (line.starts_with(kLabel) && line.size() == kLabel.size() + kSha256HexLength) {
+            std::string digest;
+            for (char c : line.substr(kLabel.size())) {
+                const char lower = c >= 'A' && c <= 'F' ? static_cast<char>(c - 'A' + 'a') : c;
+                if (!((lower >= '0' && lower <= '9') || (lower >= 'a' && lower <= 'f'))) break;
+                digest += lower;
+            }
+            if (digest.size() == kSha256HexLength) return digest;
+        }
+        if (end == std::string_view::npos) return std::nullopt;
+        middle.remove_prefix(end + 1);
+    }
+}

@@ -1,7 +1,9 @@
 #pragma once
 // The version file on the maker's web server. Lines are separated by a line feed only (a carriage
 // return stays part of its line). The last line is the latest version; the first line names the
-// installer: "host path filename", separated by single blanks.
+// installer: "host path filename", separated by single blanks. A line between them may name the
+// installer's SHA-256 digest: "sha256 " and 64 hexadecimal digits (older readers ignore such lines).
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,3 +21,9 @@ struct InstallerLine {
 
 // Splits the first line at blanks; a field that is missing stays empty.
 InstallerLine SplitInstallerLine(std::string_view firstLine);
+
+inline constexpr std::size_t kSha256HexLength = 64;
+
+// The digest named by a "sha256 <64 hex digits>" line between the first and the last line, in lower
+// case; a carriage return at the line's end is allowed. nullopt when no such line is there.
+std::optional<std::string> NamedSha256(std::string_view text);

@@ -29,14 +29,16 @@ done
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
-for file in usr/bin/quillmark usr/share/quillmark/History.rtf usr/share/quillmark/Help/index.html \
+for file in usr/bin/quillmark usr/bin/quillmark-updater usr/share/quillmark/History.rtf usr/share/quillmark/Help/index.html \
             usr/share/applications/quillmark.desktop usr/share/metainfo/org.quillmark.Quillmark.metainfo.xml \
             usr/share/icons/hicolor/48x48/apps/quillmark.png usr/share/icons/hicolor/scalable/apps/quillmark.svg \
             usr/share/man/man1/quillmark.1.gz usr/share/mime/packages/quillmark-plan.xml \
             usr/share/icons/hicolor/scalable/mimetypes/application-x-quillmark-plan.svg; do
   [[ -f "$root/$file" ]] || fail "the package lacks /$file"
 done
-[[ "$(ls "$root/usr/bin")" == "quillmark" ]] || fail "bin/ holds more than the program: $(ls "$root/usr/bin")"
+# The program and its updater, which the program looks for beside itself.
+[[ "$(ls "$root/usr/bin" | tr '\n' ' ')" == "quillmark quillmark-updater " ]] ||
+  fail "bin/ holds more than the program and its updater: $(ls "$root/usr/bin")"
 desktop-file-validate "$root/usr/share/applications/quillmark.desktop" || fail "desktop-file-validate"
 # Plan files: the desktop entry opens them, and shared-mime-info knows them by their name.
 grep -qx 'MimeType=application/x-quillmark-plan;' "$root/usr/share/applications/quillmark.desktop" ||
@@ -70,7 +72,8 @@ env -u QUILLMARK_HOME -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$home" \
 data="$home/.local/share/Quillmark"
 [[ -d "$data" ]] || fail "no data folder $data"
 grep -q '"Florists"' "$data/Categories.dat" || fail "Categories.dat lacks the built-in profiles"
-[[ "$(ls "$root/usr/bin")" == "quillmark" ]] || fail "the program wrote beside itself: $(ls "$root/usr/bin")"
+[[ "$(ls "$root/usr/bin" | tr '\n' ' ')" == "quillmark quillmark-updater " ]] ||
+  fail "the program wrote beside itself: $(ls "$root/usr/bin")"
 text="$(pdftotext "$home/proposal.pdf" -)"
 grep -q "Yearly Proposal for Bloom & Petal" <<<"$text" || fail "the PDF lacks its title: $text"
 grep -q "TOTAL BUDGET: \$12,000" <<<"$text" || fail "the PDF lacks its total: $text"

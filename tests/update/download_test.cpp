@@ -2,6 +2,8 @@
 #include "update/download_errors.h"
 #include "update/http_download.h"
 
+#include <QCryptographicHash>
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -46,6 +48,7 @@ struct Recorder {
     std::vector<std::pair<std::int64_t, std::int64_t>> progress;
     std::vector<int> pumps;
     std::function<void()> onProgress;
+    std::function<void()> onPump;
     bool abort = false;
 
     DownloadCallbacks callbacks() {
@@ -53,7 +56,11 @@ struct Recorder {
                     progress.emplace_back(maximum, value);
                     if (onProgress) onProgress();
                 },
-                [this](int mode) { pumps.push_back(mode); }, [this] { return abort; },
+                [this](int mode) {
+                    pumps.push_back(mode);
+                    if (onPump) onPump();
+                },
+                [this] { return abort; },
                 [this](const DownloadNotice& notice) { notices.push_back(notice); }};
     }
 };
@@ -78,8 +85,8 @@ class DownloadTest : public ::testing::Test {
 
     int download(const std::string& host, bool keepAlive = true, const std::string& user = "",
                  const std::string& password = "", const std::string& path = "/files/setup.exe") {
-        DownloadRequest request{host, path, keepAlive, user, password, localPath()};
-        return HttpDownload(request, kept_, recorder_.callbacks());
+        DownloadRequest request{host, path, keepAlive, user, password, localPath(), sha256_};
+        return HttpDownload(request, kept_, recorder_.callbacks(), limits_);
     }
     int downloadFrom(const std::string& reply) {
         ScriptedServer server({{reply}});
@@ -87,6 +94,8 @@ class DownloadTest : public ::testing::Test {
     }
 
     QTemporaryDir folder_;
+    std::string sha256_;
+    DownloadLimits limits_;
     KeptConnection kept_;
     Recorder recorder_;
 };
@@ -177,7 +186,7 @@ TEST_F(DownloadTest, AStatusLineWithoutACodeIsNoSuccess) {
     EXPECT_FALSE(installerExists());
 }
 
-TEST_F(DownloadTest, ABrokenBodyAbandonsTheDownloadAndRemovesTheFile) {
+TEST_F(DownloadTest, ABrokenBodyFailsAndLeavesAnEarlierFileAsItWas) {
     struct Case {
         const char* name;
         std::string reply;
@@ -202,8 +211,8 @@ TEST_F(DownloadTest, ABrokenBodyAbandonsTheDownloadAndRemovesTheFile) {
         recorder_.notices.clear();
         std::ofstream(localPath()) << "left from an earlier attempt";
         EXPECT_EQ(downloadFrom(c.reply), kDownloadAbandoned) << c.name;
-        EXPECT_FALSE(installerExists()) << c.name;
-        EXPECT_TRUE(folderEntries().empty()) << c.name;
+        EXPECT_EQ(installer(), "left from an earlier attempt") << c.name;
+        EXPECT_EQ(folderEntries(), std::vector<std::string>{"setup.exe"}) << c.name;
         ASSERT_EQ(recorder_.notices.size(), 1u) << c.name;
         EXPECT_EQ(recorder_.notices[0].title, "Download Error");
         EXPECT_EQ(recorder_.notices[0].text2,
@@ -285,7 +294,7 @@ TEST_F(DownloadTest, AKeepAliveAnswerIsRememberedForTheNextRequest) {
     ASSERT_EQ(download(server.host(), true), 0);
     EXPECT_EQ(kept_.host, server.host());
     EXPECT_EQ(kept_.connectionValue, "keep-alive");
-    EXPECT_NE(kept_.socket, nullptr); // left open, as the server asked
+    EXPECT_TRUE(kept_.socket.isOpen()); // left open, as the server asked
 
     ASSERT_EQ(download(server.host(), false), 0);
     ASSERT_EQ(server.requests().size(), 2u);
@@ -293,7 +302,7 @@ TEST_F(DownloadTest, AKeepAliveAnswerIsRememberedForTheNextRequest) {
     EXPECT_NE(second.find("\r\nConnection: close\r\n"), std::string::npos) << second;
     EXPECT_EQ(second.find("Keep-Alive"), std::string::npos) << second;
     EXPECT_EQ(kept_.connectionValue, "close");
-    EXPECT_EQ(kept_.socket, nullptr);
+    EXPECT_FALSE(kept_.socket.isOpen());
     EXPECT_EQ(installer(), "b");
 }
 
@@ -350,5 +359,132 @@ TEST_F(DownloadTest, ConnectionFailuresAreToldAndNothingIsWritten) {
               "The file request has generated an error:{f6}");
     EXPECT_EQ(DownloadErrorNotice(kDownloadErrorRefused).text2,
               "The web host refused the connection (Error 1){f10}");
+}
+
+std::string Sha256Of(const std::string& bytes) {
+    return QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256)
+        .toHex()
+        .toStdString();
+}
+
+TEST_F(DownloadTest, TheFileReplacesAnEarlierOneOnlyWithTheNamedDigest) {
+    const std::string body = Pattern(50000);
+    const std::string reply = HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 50000"}, body);
+    std::ofstream(localPath()) << "earlier installer";
+    sha256_ = Sha256Of("something else");
+    EXPECT_EQ(downloadFrom(reply), kDownloadAbandoned);
+    EXPECT_EQ(installer(), "earlier installer");
+    EXPECT_EQ(folderEntries(), std::vector<std::string>{"setup.exe"});
+    ASSERT_EQ(recorder_.notices.size(), 1u);
+    EXPECT_EQ(recorder_.notices[0].text2, DownloadErrorText(kDownloadErrorDigest) + " (Error 11){f10}");
+
+    sha256_ = Sha256Of(body);
+    EXPECT_EQ(downloadFrom(reply), 0);
+    EXPECT_EQ(installer(), body);
+}
+
+// Faults of the server that must end in a failure, never in a file taken as complete, and within
+// the limits whatever the server does.
+TEST_F(DownloadTest, ResetsDeadlinesAndSizeLimitsFailTheDownload) {
+    struct Case {
+        const char* name;
+        ScriptedReply reply;
+        int errorNumber;
+        int totalLimitMs = 60000; // the size limit ends an endless body long before this
+    };
+    limits_.maxBytes = 100000;
+    const std::string head = HttpResponse("HTTP/1.0 200 OK", {"Server: scripted"}, "");
+    const std::string chunked = HttpResponse("HTTP/1.1 200 OK", {"Transfer-Encoding: chunked"}, "");
+    const Case cases[] = {
+        {"reset in a body without a length",
+         {head + Pattern(5000), false, false, true},
+         kDownloadErrorEndedEarly},
+        {"reset in a known length",
+         {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 9000"}, Pattern(5000)), false, false, true},
+         kDownloadErrorEndedEarly},
+        {"one byte at a time past the deadline",
+         {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 100"}, Pattern(100)), false, false, false, 100},
+         kDownloadErrorTooLong, 1500},
+        {"an announced length over the limit",
+         {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 100001"}, "x")},
+         kDownloadErrorTooLarge},
+        {"an endless chunked stream",
+         {chunked, false, false, false, 0, "400\r\n" + std::string(1024, 'z') + "\r\n"},
+         kDownloadErrorTooLarge},
+        {"an endless body without a length",
+         {head, false, false, false, 0, std::string(4096, 'y')},
+         kDownloadErrorTooLarge},
+        {"an endless stream of tiny chunks",
+         {chunked, false, false, false, 0, Repeated("0001\r\nz\r\n", 2000)},
+         kDownloadErrorTooLarge},
+    };
+    for (const auto& c : cases) {
+        recorder_.notices.clear();
+        std::ofstream(localPath()) << "earlier installer";
+        limits_.totalLimitMs = c.totalLimitMs;
+        ScriptedServer server({c.reply});
+        EXPECT_EQ(download(server.host()), kDownloadAbandoned) << c.name;
+        EXPECT_EQ(installer(), "earlier installer") << c.name;
+        EXPECT_EQ(folderEntries(), std::vector<std::string>{"setup.exe"}) << c.name;
+        ASSERT_EQ(recorder_.notices.size(), 1u) << c.name;
+        EXPECT_EQ(recorder_.notices[0].text2,
+                  DownloadErrorText(c.errorNumber) + " (Error " + std::to_string(c.errorNumber) + "){f10}")
+            << c.name;
+    }
+}
+
+// The event pump runs while the download waits in every phase, and a cancel there stops it at
+// once: each of these servers would hold the download for minutes.
+TEST_F(DownloadTest, ACancelIsHonouredWhileWaitingInEveryPhase) {
+    struct Case {
+        const char* name;
+        ScriptedReply reply;
+    };
+    const std::string chunked = HttpResponse("HTTP/1.1 200 OK", {"Transfer-Encoding: chunked"}, "");
+    const Case cases[] = {
+        {"no answer at all", {"", false, true}},
+        {"a header one byte at a time",
+         {HttpResponse("HTTP/1.1 200 OK", {"X-Slow: " + std::string(3000, 'a')}, ""), false, false, false,
+          20}},
+        {"a body one byte at a time",
+         {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 3000"}, Pattern(3000)), false, false, false, 20}},
+        {"an endless stream of tiny chunks", {chunked, false, false, false, 0, "1\r\nz\r\n"}},
+    };
+    for (const auto& c : cases) {
+        recorder_ = Recorder{};
+        int pumps = 0;
+        recorder_.onPump = [&] { recorder_.abort = ++pumps >= 3; };
+        std::ofstream(localPath()) << "earlier installer";
+        ScriptedServer server({c.reply});
+        EXPECT_EQ(download(server.host()), kDownloadAbandoned) << c.name;
+        EXPECT_EQ(pumps, 3) << c.name << ": stopped at the first look after the cancel";
+        EXPECT_TRUE(recorder_.notices.empty()) << c.name;
+        EXPECT_EQ(installer(), "earlier installer") << c.name;
+        EXPECT_EQ(folderEntries(), std::vector<std::string>{"setup.exe"}) << c.name;
+    }
+}
+
+TEST_F(DownloadTest, ALinkOrFolderWhereTheFileGoesIsNeverWrittenThrough) {
+    const std::string outside = QDir(folder_.path()).filePath(QStringLiteral("outside.txt")).toStdString();
+    std::ofstream(outside) << "the user's file";
+    std::filesystem::create_symlink(outside, localPath());
+    ScriptedServer server({{HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 2"}, "MZ")}});
+    EXPECT_EQ(download(server.host()), kDownloadAbandoned);
+    EXPECT_TRUE(server.requests().empty());
+    std::ifstream in(outside);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the user's file");
+    EXPECT_TRUE(std::filesystem::is_symlink(localPath()));
+    ASSERT_EQ(recorder_.notices.size(), 1u);
+    EXPECT_EQ(recorder_.notices[0].text2, DownloadErrorText(kDownloadErrorFileName) + " (Error 7){f10}");
+}
+
+TEST(DownloadNotices, ServerTextNeverActsAsMarkup) {
+    const DownloadNotice status = ErrorStatusNotice("403{f20}|Your licence has expired");
+    EXPECT_EQ(status.text1.find_first_of("{}|"), status.text1.rfind("{f10}"));
+    EXPECT_EQ(status.text1, "Unable to access update file, response = 403(f20)/Your....{f10}");
+    const DownloadNotice host = UnreachableHostNotice("evil{f4}|host" + std::string(5000, 'h'));
+    EXPECT_EQ(host.text1.find('|'), std::string::npos);
+    EXPECT_LT(host.text1.size(), 120u);
+    EXPECT_TRUE(host.text1.starts_with("Unable to find web host \"evil(f4)/hosthhh"));
 }
 } // namespace

@@ -85,10 +85,57 @@ TEST(FetchVersionText, HttpsChecksTheServerCertificate) {
     QSslConfiguration::setDefaultConfiguration(original);
 }
 
+// A version file cut short, broken off or too large is a failed fetch, never a text to act on.
+TEST(FetchVersionText, ABrokenOrOversizedFileIsAFailureNotAText) {
+    struct Case {
+        const char* name;
+        ScriptedReply reply;
+    };
+    const std::string line = "h /p a.deb\n3.1.0.0";
+    const Case cases[] = {
+        {"fewer bytes than announced", {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 400"}, line)}},
+        {"reset before the announced length",
+         {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 400"}, line), false, false, true}},
+        {"announced beyond the limit",
+         {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 200000000"}, line)}},
+        {"endless without a length",
+         {HttpResponse("HTTP/1.0 200 OK", {}, line), false, false, false, 0, std::string(8192, 'x')}},
+    };
+    for (const auto& c : cases) {
+        ScriptedServer server({c.reply});
+        VersionFetch fetched = FetchVersionText(AddressOf(server));
+        EXPECT_TRUE(fetched.text.empty()) << c.name;
+        EXPECT_TRUE(fetched.failed || fetched.timedOut) << c.name;
+        EXPECT_FALSE(fetched.secure) << c.name;
+    }
+}
+
+TEST(FetchVersionText, OnlyAnHttpsTextTrustedThroughItsCertificateCountsAsSecure) {
+    if (!QSslSocket::supportsSsl()) GTEST_SKIP() << "no TLS backend";
+    const std::string certificate = kDataFolder + "/self_signed_cert.pem";
+    const std::string key = kDataFolder + "/self_signed_key.pem";
+    {
+        ScriptedServer plain({{HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 2"}, "ok")}});
+        VersionFetch fetched = FetchVersionText(AddressOf(plain));
+        EXPECT_EQ(fetched.text, "ok");
+        EXPECT_FALSE(fetched.secure);
+    }
+    qputenv(kTestCaVariable, QByteArray::fromStdString(certificate));
+    {
+        TlsServer trusted(certificate, key);
+        VersionFetch fetched = FetchVersionText(trusted.address());
+        EXPECT_FALSE(fetched.failed) << fetched.errorText;
+        EXPECT_EQ(fetched.text, "ok");
+        EXPECT_TRUE(fetched.secure);
+    }
+    qunsetenv(kTestCaVariable);
+}
+
 TEST(VersionFileAddress, TheEnvironmentReplacesTheBuiltInAddress) {
     const QByteArray saved = qgetenv("QUILLMARK_UPDATE_URL");
     qunsetenv("QUILLMARK_UPDATE_URL");
     EXPECT_EQ(VersionFileAddress(), kBuiltInVersionFileAddress);
+    EXPECT_TRUE(VersionFileAddress().starts_with("https://"));
     EXPECT_TRUE(VersionFileAddress().ends_with("/QMKVersion.txt"));
     qputenv("QUILLMARK_UPDATE_URL", "http://127.0.0.1:8080/QMKVersion.txt");
     EXPECT_EQ(VersionFileAddress(), "http://127.0.0.1:8080/QMKVersion.txt");

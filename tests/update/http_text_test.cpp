@@ -61,7 +61,7 @@ TEST(RequestLines, KeepAliveCloseAndAuthorizationLinesFollowTheCommonOnes) {
     };
     for (const auto& c : cases) {
         DownloadRequest request{
-            "www.example.test", " /files/setup.exe  ", c.keepAlive, c.user, c.password, ""};
+            "www.example.test", " /files/setup.exe  ", c.keepAlive, c.user, c.password, "", ""};
         EXPECT_EQ(RequestLines(request, c.remembered), CommonLinesAnd(c.extra)) << c.name;
     }
 }

@@ -5,6 +5,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <memory>
+#include <sys/socket.h>
+#include <thread>
 
 namespace {
 // No single step of a scripted exchange waits longer than this.
@@ -88,12 +90,39 @@ void ScriptedServer::answer(QTcpSocket& socket, const ScriptedReply& reply) {
         HoldUntilClientLeaves(socket, stop_);
         return;
     }
-    socket.write(reply.bytes.data(), static_cast<qint64>(reply.bytes.size()));
     QElapsedTimer clock;
     clock.start();
-    while (!stop_ && socket.bytesToWrite() > 0 && clock.elapsed() < kStepLimitMs &&
-           socket.state() == QAbstractSocket::ConnectedState)
-        socket.waitForBytesWritten(kSliceMs);
+    auto flush = [&] {
+        while (!stop_ && socket.bytesToWrite() > 0 && clock.elapsed() < kStepLimitMs &&
+               socket.state() == QAbstractSocket::ConnectedState)
+            socket.waitForBytesWritten(kSliceMs);
+    };
+    if (reply.trickleMs > 0) {
+        for (std::size_t i = 0; i < reply.bytes.size() && !stop_ && clock.elapsed() < kStepLimitMs &&
+                                socket.state() == QAbstractSocket::ConnectedState;
+             ++i) {
+            socket.write(&reply.bytes[i], 1);
+            flush();
+            std::this_thread::sleep_for(std::chrono::milliseconds(reply.trickleMs));
+        }
+    } else {
+        socket.write(reply.bytes.data(), static_cast<qint64>(reply.bytes.size()));
+        flush();
+    }
+    // An endless body, bounded by the step limit and by the client leaving.
+    while (!reply.repeat.empty() && !stop_ && clock.elapsed() < kStepLimitMs &&
+           socket.state() == QAbstractSocket::ConnectedState) {
+        socket.write(reply.repeat.data(), static_cast<qint64>(reply.repeat.size()));
+        flush();
+        if (socket.waitForReadyRead(1)) socket.readAll();
+    }
+    if (reply.reset) {
+        const linger abortive{1, 0};
+        setsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive,
+                   sizeof abortive);
+        socket.abort();
+        return;
+    }
     if (reply.keepOpen) return;
     socket.disconnectFromHost();
     if (socket.state() != QAbstractSocket::UnconnectedState) socket.waitForDisconnected(kStepLimitMs);

@@ -13,10 +13,14 @@
 
 class QTcpSocket;
 
+// Fields left out of a braced reply take their defaults (the test programs allow that).
 struct ScriptedReply {
     std::string bytes;
     bool keepOpen = false; // leave the connection open after the reply, as after "keep-alive"
     bool silent = false;   // send nothing and hold the connection until the client gives up
+    bool reset = false;    // end the connection with a reset instead of an orderly close
+    int trickleMs = 0;     // send the bytes one at a time, this long apart
+    std::string repeat;    // after the bytes, send this again and again until the client leaves
 };
 
 class ScriptedServer {

@@ -1,7 +1,9 @@
 #include "update/host_port.h"
+#include "update/installer_name.h"
 #include "update/installer_target.h"
 #include "update/leading_number.h"
 #include "update/plain_file_name.h"
+#include "update/server_text.h"
 #include "update/version_compare.h"
 #include "update/version_file.h"
 
@@ -140,20 +142,32 @@ TEST(PlainFileName, OnlyANameDirectlyInsideTheFolderIsAccepted) {
         EXPECT_EQ(IsPlainFileName(c.name), c.accepted) << '"' << c.name << '"';
 }
 
-TEST(InstallerTarget, TheFileGoesIntoTheDataFolderOrNowhere) {
+TEST(InstallerTarget, TheFileGoesIntoTheDataFolderUnderOneOfOurNamesOrNowhere) {
     struct Case {
         const char* text;
         const char* folder;
         std::optional<std::string> localPath;
     };
     const Case cases[] = {
-        {"h:81 /files/setup.exe setup.exe\n3.1.0.0", "/data/", "/data/setup.exe"},
-        {"h /files/setup.exe setup.exe\n3.1.0.0", "/data", "/data/setup.exe"},
+        {"h:81 /files/setup.deb quillmark_3.1.deb\n3.1.0.0", "/data/", "/data/quillmark_3.1.deb"},
+        {"h /files/setup.deb Setup.DEB\n3.1.0.0", "/data", "/data/Setup.DEB"},
         {"h /p ../../home/user/.bashrc\n3.1.0.0", "/data/", std::nullopt},
         {"h /p /etc/passwd\n3.1.0.0", "/data/", std::nullopt},
-        {"h /p C:\\Windows\\evil.exe\n3.1.0.0", "/data/", std::nullopt},
-        {"h /p setup.exe\r\n3.1.0.0", "/data/", std::nullopt}, // the carriage return stays in the name
+        {"h /p C:\\Windows\\evil.deb\n3.1.0.0", "/data/", std::nullopt},
+        {"h /p setup.deb\r\n3.1.0.0", "/data/", std::nullopt}, // the carriage return stays in the name
         {"h /p\n3.1.0.0", "/data/", std::nullopt},
+        // The program's own files and folders, in a portable copy all in the data folder.
+        {"h /p quillmark\n3.1.0.0", "/data/", std::nullopt},
+        {"h /p History.rtf\n3.1.0.0", "/data/", std::nullopt},
+        {"h /p qmk.INI\n3.1.0.0", "/data/", std::nullopt},
+        {"h /p Categories.dat\n3.1.0.0", "/data/", std::nullopt},
+        {"h /p Help\n3.1.0.0", "/data/", std::nullopt},
+        {"h /p quillmark-updater\n3.1.0.0", "/data/", std::nullopt},
+        // Only a package this system installs, under a name that is not hidden.
+        {"h /p setup.exe\n3.1.0.0", "/data/", std::nullopt},
+        {"h /p .deb\n3.1.0.0", "/data/", std::nullopt},
+        {"h /p .hidden.deb\n3.1.0.0", "/data/", std::nullopt},
+        {"h /p setup.deb.sh\n3.1.0.0", "/data/", std::nullopt},
     };
     for (const auto& c : cases) {
         std::optional<InstallerTarget> target = ResolveInstallerTarget(c.text, c.folder);
@@ -161,8 +175,56 @@ TEST(InstallerTarget, TheFileGoesIntoTheDataFolderOrNowhere) {
         if (!target) continue;
         EXPECT_EQ(target->localPath, *c.localPath);
         EXPECT_EQ(target->host, std::string(c.text).substr(0, std::string(c.text).find(' ')));
-        EXPECT_EQ(target->path, "/files/setup.exe");
+        EXPECT_EQ(target->path, "/files/setup.deb");
+        EXPECT_EQ(target->sha256, "");
     }
+    EXPECT_FALSE(IsOwnInstallerName(std::string(252, 'a') + ".deb")); // longer than a file name may be
+}
+
+TEST(VersionFile, AMiddleLineMayNameTheInstallersDigest) {
+    const std::string digest(64, 'a');
+    const std::string upper = "ABCDEF0123456789ABCDEF0123456789ABCDEF0123456789ABCDEF0123456789";
+    struct Case {
+        std::string text;
+        std::optional<std::string> sha256;
+    };
+    const Case cases[] = {
+        {"h /p a.deb\nsha256 " + digest + "\n3.1.0.0", digest},
+        {"h /p a.deb\r\nsha256 " + upper + "\r\n3.1.0.0",
+         "abcdef0123456789abcdef0123456789abcdef0123456789abcdef0123456789"},
+        {"h /p a.deb\nnote\nsha256 " + digest + "\nmore\n3.1.0.0", digest},
+        {"h /p a.deb\n3.1.0.0", std::nullopt},
+        {"sha256 " + digest + "\n3.1.0.0", std::nullopt}, // the first line names the installer
+        {"h /p a.deb\nsha256 " + digest, std::nullopt},   // the last line is the version
+        {"h /p a.deb\nsha256 " + digest + "0\n3.1.0.0", std::nullopt},
+        {"h /p a.deb\nsha256 " + std::string(63, 'a') + "g\n3.1.0.0", std::nullopt},
+        {"h /p a.deb\nSHA256 " + digest + "\n3.1.0.0", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NamedSha256(c.text), c.sha256) << c.text;
+    const std::optional<InstallerTarget> target =
+        ResolveInstallerTarget("h /p a.deb\nsha256 " + digest + "\n3.1.0.0", "/d/");
+    ASSERT_TRUE(target);
+    EXPECT_EQ(target->sha256, digest);
+    EXPECT_EQ(LatestVersionLine("h /p a.deb\nsha256 " + digest + "\n3.1.0.0"), "3.1.0.0");
+}
+
+TEST(ServerText, MarkupAndControlCharactersAreNeutralisedAndTheTextIsCut) {
+    struct Case {
+        std::string text;
+        std::size_t limit;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"3.1.0.0", 40, "3.1.0.0"},
+        {"3.0.1.0{f4}|Your licence has expired", 40, "3.0.1.0(f4)/Your licence has expired"},
+        {"a\r\nb\tc\x7f", 40, "abc"},
+        {std::string(20'000'000, '9'), 40, std::string(37, '9') + "..."},
+        {"12345", 5, "12345"},
+        {"123456", 5, "12..."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AsPlainDialogText(c.text, c.limit), c.shown) << c.text.substr(0, 50);
 }
 
 TEST(LeadingWholeNumber, ReadsTheLeadingNumberRoundedHalfToEven) {

@@ -9,7 +9,7 @@
 namespace {
 
 const std::string kVersionPath = "/QMKVersion.txt";
-const std::string kInstallerPath = "/files/QuillmarkSetup.exe";
+const std::string kInstallerPath = "/files/QuillmarkSetup.deb";
 
 class NginxCheckTest : public UpdateWindowTest {
   protected:
@@ -27,7 +27,7 @@ class NginxCheckTest : public UpdateWindowTest {
     }
     void publish(const std::string& latest, const std::string& installer = "") {
         nginx.serve(kVersionPath.substr(1),
-                    nginx.host() + " " + kInstallerPath + " QuillmarkSetup.exe\n" + latest);
+                    nginx.host() + " " + kInstallerPath + " QuillmarkSetup.deb\n" + latest);
         if (!installer.empty()) nginx.serve(kInstallerPath.substr(1), installer);
     }
 };
@@ -44,8 +44,8 @@ TEST_F(NginxCheckTest, YesDownloadsTheInstallerByteForByteRecordsItAndEndsThePro
     EXPECT_EQ(dialogs[0].title, "New Version Available");
     EXPECT_EQ(dialogs[0].text1, "Version 3.1.0.0 of Quillmark is available.{f10}");
     EXPECT_EQ(nginx.requestsFor(kInstallerPath), 1);
-    EXPECT_TRUE(data.read("QuillmarkSetup.exe") == installer) << "the stored installer differs";
-    EXPECT_EQ(setting("Install"), Paths().dataFolder + "QuillmarkSetup.exe");
+    EXPECT_TRUE(data.read("QuillmarkSetup.deb") == installer) << "the stored installer differs";
+    EXPECT_EQ(setting("Install"), Paths().dataFolder + "QuillmarkSetup.deb");
     EXPECT_EQ(setting("NewVer"), "3.1.0.0");
     EXPECT_EQ(setting("Failed"), "1");
     EXPECT_FALSE(eztest::FormExists(kDownloadForm));
@@ -62,7 +62,7 @@ TEST_F(NginxCheckTest, NoMaybeLaterDownloadsNothing) {
     EXPECT_EQ(dialogs[0].title, "New Version Available");
     EXPECT_EQ(nginx.requestsFor(kVersionPath), 1);
     EXPECT_EQ(nginx.requestsFor(kInstallerPath), 0);
-    EXPECT_EQ(data.read("QuillmarkSetup.exe"), "");
+    EXPECT_EQ(data.read("QuillmarkSetup.deb"), "");
     EXPECT_EQ(setting("Install"), "<missing>");
     EXPECT_TRUE(plannerVisible());
 }

@@ -5,6 +5,7 @@
 // clean-up after the check deletes kelvup.exe, which tells the test that the start-up work is over
 // (a dialog shown during the check would hold it back).
 #include "nginx_server.h"
+#include "program_run.h"
 
 #include "app/settings/settings_file.h"
 #include "dates/dates.h"
@@ -20,18 +21,10 @@
 
 namespace {
 
-constexpr int kStartUpLimitMs = 20000;
-constexpr int kStopLimitMs = 5000;
-
-bool WaitFor(const std::function<bool()>& condition, int limitMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < limitMs) {
-        if (condition()) return true;
-        QThread::msleep(50);
-    }
-    return condition();
-}
+using e2e::kStartUpLimitMs;
+using e2e::ProgramRun;
+using e2e::VirtualDisplay;
+using e2e::WaitFor;
 
 std::string IsoDate(int32_t dayNumber) {
     int32_t month = 0, day = 0, year = 0;
@@ -41,126 +34,6 @@ std::string IsoDate(int32_t dayNumber) {
     return text;
 }
 
-// One run of the program. Its single-instance guard lives in a folder of its own, so that a copy
-// started by someone else on the machine does not turn this one away.
-class ProgramRun {
-  public:
-    ProgramRun(const TempFolder& data, const std::string& today, const std::string& versionAddress,
-               const QStringList& arguments, const std::string& display = "") {
-        std::filesystem::permissions(runtime_.path(), std::filesystem::perms::owner_all);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* proxy :
-             {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
-            environment.remove(QString::fromLatin1(proxy));
-        if (display.empty()) {
-            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        } else {
-            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-            environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(display));
-        }
-        environment.insert(QStringLiteral("QUILLMARK_HOME"), QString::fromStdString(data.path().string()));
-        environment.insert(QStringLiteral("QUILLMARK_TODAY"), QString::fromStdString(today));
-        environment.insert(QStringLiteral("QUILLMARK_UPDATE_URL"), QString::fromStdString(versionAddress));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
-                           QString::fromStdString(runtime_.path().string()));
-        environment.insert(QStringLiteral("TMPDIR"), QString::fromStdString(runtime_.path().string()));
-        process_.setProcessEnvironment(environment);
-        process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.start(QStringLiteral(QM_PROGRAM), arguments);
-        started_ = process_.waitForStarted(kStopLimitMs);
-    }
-    ~ProgramRun() {
-        if (process_.state() == QProcess::NotRunning) return;
-        process_.terminate();
-        if (!process_.waitForFinished(kStopLimitMs)) {
-            process_.kill();
-            process_.waitForFinished(kStopLimitMs);
-        }
-    }
-    ProgramRun(const ProgramRun&) = delete;
-    ProgramRun& operator=(const ProgramRun&) = delete;
-
-    bool started() const { return started_; }
-    bool finished(int limitMs) { return process_.waitForFinished(limitMs); }
-    int exitCode() const { return process_.exitCode(); }
-    bool exitedNormally() const { return process_.exitStatus() == QProcess::NormalExit; }
-    bool running() const { return process_.state() == QProcess::Running; }
-    std::string output() { return process_.readAll().toStdString(); }
-
-  private:
-    TempFolder runtime_;
-    QProcess process_;
-    bool started_ = false;
-};
-
-// A virtual X display of the test's own, on the first free display number.
-class VirtualDisplay {
-  public:
-    VirtualDisplay() {
-        process_.start(QStringLiteral("Xvfb"),
-                       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                        QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                        QStringLiteral("tcp")});
-        if (!process_.waitForStarted(kStopLimitMs)) return;
-        WaitFor(
-            [this] {
-                process_.waitForReadyRead(50);
-                output_ += process_.readAllStandardOutput().toStdString();
-                return output_.find('\n') != std::string::npos;
-            },
-            kStartUpLimitMs);
-        if (output_.find('\n') != std::string::npos) name_ = ":" + output_.substr(0, output_.find('\n'));
-    }
-    ~VirtualDisplay() {
-        if (process_.state() == QProcess::NotRunning) return;
-        process_.terminate();
-        if (!process_.waitForFinished(kStopLimitMs)) process_.kill();
-        process_.waitForFinished(kStopLimitMs);
-    }
-    VirtualDisplay(const VirtualDisplay&) = delete;
-    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
-
-    // ":N", or empty when the display could not be started.
-    const std::string& name() const { return name_; }
-
-    // Waits for a shown window with exactly this title and gives it the keyboard. A window found
-    // before it can take the focus is tried again.
-    bool focusWindow(const std::string& title, std::string& log) const {
-        return WaitFor(
-            [&] {
-                const bool done =
-                    xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                             QStringLiteral("--name"), QString::fromStdString("^" + title + "$"),
-                             QStringLiteral("windowfocus"), QStringLiteral("--sync")},
-                            log);
-                if (!done) QThread::msleep(200);
-                return done;
-            },
-            kStartUpLimitMs);
-    }
-    // Presses and releases the key in the window that has the keyboard, as the keyboard does.
-    bool pressKey(const std::string& key, std::string& log) const {
-        return xdotool({QStringLiteral("key"), QString::fromStdString(key)}, log);
-    }
-
-  private:
-    bool xdotool(const QStringList& arguments, std::string& log) const {
-        QProcess xdotool;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(name_));
-        xdotool.setProcessEnvironment(environment);
-        xdotool.setProcessChannelMode(QProcess::MergedChannels);
-        xdotool.start(QStringLiteral("xdotool"), arguments);
-        const bool done = xdotool.waitForFinished(kStopLimitMs) && xdotool.exitCode() == 0;
-        log += xdotool.readAll().toStdString();
-        return done;
-    }
-
-    QProcess process_;
-    std::string output_;
-    std::string name_;
-};
-
 std::string UpdateKey(const TempFolder& data, const std::string& key) {
     return GETINI(data.file("QMK.ini"), "Update", key, "<missing>");
 }
@@ -168,7 +41,7 @@ std::string UpdateKey(const TempFolder& data, const std::string& key) {
 TEST(Program, ChecksAtStartUpOnTheFirstDayAndAgainOnTheEleventh) {
     NginxServer nginx;
     ASSERT_EQ(nginx.failure(), "");
-    nginx.serve("QMKVersion.txt", nginx.host() + " /files/QuillmarkSetup.exe QuillmarkSetup.exe\n3.0.0.0");
+    nginx.serve("QMKVersion.txt", nginx.host() + " /files/QuillmarkSetup.deb QuillmarkSetup.deb\n3.0.0.0");
     TempFolder data;
     const int32_t first = JulianFromDate(12, 28, 2025); // the eleven days run into the next year
     struct Start {
@@ -189,7 +62,7 @@ TEST(Program, ChecksAtStartUpOnTheFirstDayAndAgainOnTheEleventh) {
         EXPECT_EQ(nginx.requestsFor("/QMKVersion.txt"), start.versionRequests);
         EXPECT_EQ(UpdateKey(data, "LastCheck"), std::to_string(start.lastCheck));
     }
-    EXPECT_EQ(nginx.requestsFor("/files/QuillmarkSetup.exe"), 0);
+    EXPECT_EQ(nginx.requestsFor("/files/QuillmarkSetup.deb"), 0);
 }
 
 // The offer at start-up answered from the keyboard on a real display: Yes (the default button)
@@ -200,8 +73,8 @@ TEST(Program, YesToTheStartUpOfferDownloadsTheInstallerAndEndsTheProgram) {
     std::string installer(200000, '\0');
     for (std::size_t i = 0; i < installer.size(); ++i)
         installer[i] = static_cast<char>((i * 31 + i / 97) & 0xFF);
-    nginx.serve("QMKVersion.txt", nginx.host() + " /files/QuillmarkSetup.exe QuillmarkSetup.exe\n3.1.0.0");
-    nginx.serve("files/QuillmarkSetup.exe", installer);
+    nginx.serve("QMKVersion.txt", nginx.host() + " /files/QuillmarkSetup.deb QuillmarkSetup.deb\n3.1.0.0");
+    nginx.serve("files/QuillmarkSetup.deb", installer);
     VirtualDisplay display;
     ASSERT_NE(display.name(), "") << "Xvfb did not start";
     TempFolder data;
@@ -214,9 +87,9 @@ TEST(Program, YesToTheStartUpOfferDownloadsTheInstallerAndEndsTheProgram) {
     ASSERT_TRUE(run.finished(kStartUpLimitMs)) << "the program did not end: " << run.output();
     EXPECT_TRUE(run.exitedNormally());
     EXPECT_EQ(run.exitCode(), 0);
-    EXPECT_EQ(nginx.requestsFor("/files/QuillmarkSetup.exe"), 1);
-    EXPECT_TRUE(data.read("QuillmarkSetup.exe") == installer) << "the stored installer differs";
-    EXPECT_EQ(UpdateKey(data, "Install"), data.path().string() + "/QuillmarkSetup.exe");
+    EXPECT_EQ(nginx.requestsFor("/files/QuillmarkSetup.deb"), 1);
+    EXPECT_TRUE(data.read("QuillmarkSetup.deb") == installer) << "the stored installer differs";
+    EXPECT_EQ(UpdateKey(data, "Install"), data.path().string() + "/QuillmarkSetup.deb");
     EXPECT_EQ(UpdateKey(data, "NewVer"), "3.1.0.0");
     EXPECT_EQ(UpdateKey(data, "Failed"), "1");
 }

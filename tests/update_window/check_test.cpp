@@ -30,7 +30,7 @@ class CheckTest : public UpdateWindowTest {
 };
 
 TEST_F(CheckTest, TheMenuCheckSaysUpToDateForTheRunningVersion) {
-    ScriptedServer server({{Ok("host /a setup.exe\n3.0.0.0")}});
+    ScriptedServer server({{Ok("host /a setup.deb\n3.0.0.0")}});
     useServer(server);
     openWithoutAutomaticCheck();
     answer(1);
@@ -44,7 +44,7 @@ TEST_F(CheckTest, TheMenuCheckSaysUpToDateForTheRunningVersion) {
 }
 
 TEST_F(CheckTest, WithAutomaticChecksOffTheMenuStillChecks) {
-    ScriptedServer server({{Ok("host /a setup.exe\n3.0.0.0")}});
+    ScriptedServer server({{Ok("host /a setup.deb\n3.0.0.0")}});
     useServer(server);
     PutIni(Paths().settingsFile, "Options", "AutoUpdate", "0");
     openPlanner();
@@ -67,7 +67,7 @@ TEST_F(CheckTest, OnlyAHigherVersionNumberIsOffered) {
         {"3.0.1.0", true}, {"3.1.0.0", true}, {"3.1", false}, {"2.9.9.9", false}, {"", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.latest);
-        const std::string file = std::string("host /a setup.exe\n") + c.latest;
+        const std::string file = std::string("host /a setup.deb\n") + c.latest;
         ScriptedServer server({{Ok(file)}});
         useServer(server);
         openWithoutAutomaticCheck();
@@ -81,7 +81,7 @@ TEST_F(CheckTest, OnlyAHigherVersionNumberIsOffered) {
 }
 
 TEST_F(CheckTest, AFileEndingInALineFeedIsNeverNewer) {
-    ScriptedServer server({{Ok("host /a setup.exe\n9.9.9.9\n")}});
+    ScriptedServer server({{Ok("host /a setup.deb\n9.9.9.9\n")}});
     useServer(server);
     openWithoutAutomaticCheck();
     answer(1);
@@ -93,7 +93,7 @@ TEST_F(CheckTest, AFileEndingInALineFeedIsNeverNewer) {
 TEST_F(CheckTest, YesDownloadsTheInstallerRecordsItAndEndsTheProgram) {
     const std::string installer = Pattern(100000);
     ScriptedServer files({{Ok(installer)}});
-    ScriptedServer server({{Ok(VersionFile(files.host(), "QuillmarkSetup.exe", "3.1.0.0"))}});
+    ScriptedServer server({{Ok(VersionFile(files.host(), "QuillmarkSetup.deb", "3.1.0.0"))}});
     useServer(server);
     openWithoutAutomaticCheck();
     answer(1);
@@ -105,10 +105,10 @@ TEST_F(CheckTest, YesDownloadsTheInstallerRecordsItAndEndsTheProgram) {
     EXPECT_EQ(dialogs[0].text2, "Would you like to download it now?{f6}");
     EXPECT_EQ(dialogs[0].buttons, "*{G,f7}|&Yes|&No, Maybe Later");
     ASSERT_EQ(files.requests().size(), 1U);
-    EXPECT_EQ(files.requests()[0].rfind("GET /files/QuillmarkSetup.exe HTTP/1.0\r\n", 0), 0U);
+    EXPECT_EQ(files.requests()[0].rfind("GET /files/QuillmarkSetup.deb HTTP/1.0\r\n", 0), 0U);
 
-    const std::string localPath = Paths().dataFolder + "QuillmarkSetup.exe";
-    EXPECT_EQ(data.read("QuillmarkSetup.exe"), installer);
+    const std::string localPath = Paths().dataFolder + "QuillmarkSetup.deb";
+    EXPECT_EQ(data.read("QuillmarkSetup.deb"), installer);
     EXPECT_EQ(setting("Install"), localPath);
     EXPECT_EQ(setting("NewVer"), "3.1.0.0");
     EXPECT_EQ(setting("Failed"), "1");
@@ -117,9 +117,24 @@ TEST_F(CheckTest, YesDownloadsTheInstallerRecordsItAndEndsTheProgram) {
     EXPECT_FALSE(plannerOpen()); // the planner was unloaded, which ends the program
 }
 
+TEST_F(CheckTest, TheOfferedVersionIsShownAndStoredAsText) {
+    ScriptedServer files({{Ok("MZ")}});
+    ScriptedServer server(
+        {{Ok(VersionFile(files.host(), "QuillmarkSetup.deb",
+                         "3.0.1.0{f4}|Your licence has expired" + std::string(20000, '!')))}});
+    useServer(server);
+    openWithoutAutomaticCheck();
+    answer(1);
+    chooseCheckForUpdate();
+    ASSERT_EQ(dialogs.size(), 1U);
+    const std::string shown = "3.0.1.0(f4)/Your licence has expired!...";
+    EXPECT_EQ(dialogs[0].text1, "Version " + shown + " of Quillmark is available.{f10}");
+    EXPECT_EQ(setting("NewVer"), shown);
+}
+
 TEST_F(CheckTest, NoMaybeLaterDownloadsNothingAndSetsTheDeclinedFlag) {
     ScriptedServer files({{Ok("installer")}});
-    ScriptedServer server({{Ok(VersionFile(files.host(), "QuillmarkSetup.exe", "3.1.0.0"))}});
+    ScriptedServer server({{Ok(VersionFile(files.host(), "QuillmarkSetup.deb", "3.1.0.0"))}});
     useServer(server);
     openWithoutAutomaticCheck();
     const std::vector<std::string> before = dataFiles();
@@ -134,8 +149,8 @@ TEST_F(CheckTest, NoMaybeLaterDownloadsNothingAndSetsTheDeclinedFlag) {
 }
 
 TEST_F(CheckTest, AStartUpCheckOffersANewerVersionAndTheNextCheckClearsTheDeclinedFlag) {
-    const std::string newer = Ok("host /a setup.exe\n3.1.0.0");
-    ScriptedServer server({{newer}, {Ok("host /a setup.exe\n3.0.0.0")}});
+    const std::string newer = Ok("host /a setup.deb\n3.1.0.0");
+    ScriptedServer server({{newer}, {Ok("host /a setup.deb\n3.0.0.0")}});
     useServer(server);
     answer(2);
     openPlanner(); // the first start: the check is due
@@ -209,7 +224,7 @@ TEST_F(CheckTest, AnErrorStatusOfTheVersionFileIsReadAsItsText) {
 // While the start-up check waits for the version file, the planner keeps handling its events and
 // repainting, and a check asked for from the menu meanwhile does not start a second one.
 TEST_F(CheckTest, TheStartUpCheckNeverFreezesTheWindow) {
-    ScriptedServer server({{"", false, true}, {Ok("host /a setup.exe\n3.1.0.0")}});
+    ScriptedServer server({{"", false, true}, {Ok("host /a setup.deb\n3.1.0.0")}});
     useServer(server);
     int paints = 0;
     bool startUpCheckStillWaiting = false;

@@ -3,6 +3,7 @@
 #include "update_window_fixture.h"
 
 #include "tests/update/scripted_server.h"
+#include "update/form_again.h"
 #include "update/update_session.h"
 #include "update/update_windows.h"
 #include "update/window_download.h"
@@ -58,7 +59,7 @@ class DownloadWindowTest : public UpdateWindowTest {
 };
 
 TEST_F(DownloadWindowTest, ARedirectIsToldNotFollowedAndThePlannerComesBack) {
-    serve("setup.exe", {HttpResponse("HTTP/1.1 302 Found", {"Location: http://elsewhere/setup.exe"}, "")});
+    serve("setup.deb", {HttpResponse("HTTP/1.1 302 Found", {"Location: http://elsewhere/setup.deb"}, "")});
     acceptAndAnswerTheNotice();
     ASSERT_EQ(dialogs.size(), 2U);
     EXPECT_EQ(dialogs[1].title, "Download Error");
@@ -66,13 +67,13 @@ TEST_F(DownloadWindowTest, ARedirectIsToldNotFollowedAndThePlannerComesBack) {
     EXPECT_TRUE(downloadWindowShown);
     EXPECT_TRUE(plannerHiddenMeanwhile);
     EXPECT_EQ(files->requests().size(), 1U);
-    EXPECT_EQ(data.read("setup.exe"), "");
+    EXPECT_EQ(data.read("setup.deb"), "");
     expectNothingRecordedAndThePlannerBack();
 }
 
 TEST_F(DownloadWindowTest, ABodyCutShortIsAbandonedAndItsFileRemoved) {
     const std::string body = Pattern(50000);
-    serve("setup.exe", {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 90000"}, body)});
+    serve("setup.deb", {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 90000"}, body)});
     acceptAndAnswerTheNotice();
     ASSERT_EQ(dialogs.size(), 2U);
     EXPECT_EQ(dialogs[1].title, "Download Error");
@@ -85,8 +86,9 @@ TEST_F(DownloadWindowTest, ABodyCutShortIsAbandonedAndItsFileRemoved) {
 }
 
 TEST_F(DownloadWindowTest, AnInstallerNameThatIsNoPlainFileNameOrOneOfTheProgramsFilesIsRefused) {
-    const std::vector<std::string> names = {"../setup.exe", "sub/setup.exe", "sub\\setup.exe", "C:setup.exe",
-                                            "setup.exe\r",  "QMK.ini",       "categories.DAT", "Updater.ini"};
+    const std::vector<std::string> names = {"../setup.deb", "sub/setup.deb", "sub\\setup.deb", "C:setup.deb",
+                                            "setup.deb\r",  "QMK.ini",       "categories.DAT", "Updater.ini",
+                                            "quillmark",    "History.rtf",   "Help",           "setup.exe"};
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
         data.write("QMK.ini", "[Update]\r\nLastCheck=99999999\r\n");
@@ -100,7 +102,8 @@ TEST_F(DownloadWindowTest, AnInstallerNameThatIsNoPlainFileNameOrOneOfTheProgram
         chooseCheckForUpdate();
         ASSERT_EQ(dialogs.size(), 2U);
         EXPECT_EQ(dialogs[1].title, "Download Error");
-        EXPECT_EQ(dialogs[1].text2, "The update names a file outside the program folder (Error 7){f10}");
+        EXPECT_EQ(dialogs[1].text2,
+                  "The update names a file that is not an installer of this program (Error 7){f10}");
         EXPECT_TRUE(files->requests().empty());
         EXPECT_EQ(dataFiles(), before);
         EXPECT_EQ(data.read("Categories.dat"), "profiles");
@@ -108,7 +111,7 @@ TEST_F(DownloadWindowTest, AnInstallerNameThatIsNoPlainFileNameOrOneOfTheProgram
         EXPECT_TRUE(plannerVisible());
         closePlanner();
     }
-    EXPECT_FALSE(std::filesystem::exists(data.path().parent_path() / "setup.exe"));
+    EXPECT_FALSE(std::filesystem::exists(data.path().parent_path() / "setup.deb"));
 }
 
 // Cancel, the window's close box and Escape all ask the download to stop after its current block;
@@ -125,7 +128,7 @@ TEST_F(DownloadWindowTest, CancellingStopsTheDownloadAfterTheCurrentBlock) {
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(way.name);
-        serve("setup.exe", {Ok(Pattern(2'000'000))});
+        serve("setup.deb", {Ok(Pattern(2'000'000))});
         bool cancelled = false;
         bool windowStayedOpen = false;
         int32_t barAtCancel = -1;
@@ -181,6 +184,41 @@ TEST(FitProgressBar, LargeFilesAreShownInProportionWithinThirtyTwoBits) {
         EXPECT_EQ(bar.value, c.barValue);
         EXPECT_LE(bar.value, bar.maximum);
     }
+}
+
+} // namespace
+
+namespace {
+
+// The planner, shown again by a second start while the download runs, is closed: the download
+// stops, the partial file goes, nothing is recorded and the program ends.
+TEST_F(DownloadWindowTest, ClosingThePlannerDuringADownloadStopsItAndRecordsNothing) {
+    data.write("setup.deb", "earlier installer");
+    serve("setup.deb", {HttpResponse("HTTP/1.1 200 OK", {"Content-Length: 2000"}, Pattern(2000)), false,
+                        false, false, 20});
+    bool closed = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (closed || !eztest::FormExists(kDownloadForm) || files->requests().empty()) return;
+        closed = true;
+        ShowFormAgain(qm::kForm);
+        eztest::CloseBox(qm::kForm);
+    });
+    watcher.start(10);
+    dialogs.clear();
+    answer(1);
+    chooseCheckForUpdate();
+    watcher.stop();
+
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(dialogs.size(), 1U); // the offer only
+    EXPECT_FALSE(plannerOpen());
+    EXPECT_EQ(data.read("setup.deb"), "earlier installer");
+    for (const std::string& name : dataFiles())
+        EXPECT_TRUE(name == "setup.deb" || name == "QMK.ini" || name == "Categories.dat") << name;
+    EXPECT_EQ(setting("Install"), "<missing>");
+    EXPECT_EQ(setting("NewVer"), "<missing>");
+    EXPECT_EQ(setting("Failed"), "<missing>");
 }
 
 } // namespace

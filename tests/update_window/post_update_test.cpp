@@ -20,7 +20,7 @@ class PostUpdateTest : public UpdateWindowTest {
     void SetUp() override {
         UpdateWindowTest::SetUp();
         noAutomaticCheck();
-        installerPath = data.write("QuillmarkSetup.exe", "MZ installer");
+        installerPath = data.write("QuillmarkSetup.deb", "MZ installer");
         data.write("kelvup.exe", "MZ updater");
     }
     // What the download of the previous run left.
@@ -48,7 +48,7 @@ TEST_F(PostUpdateTest, ANormalStartShowsNothingAndRemovesTheUpdaterProgram) {
     startWith({});
     EXPECT_TRUE(dialogs.empty());
     EXPECT_FALSE(exists("kelvup.exe"));
-    EXPECT_TRUE(exists("QuillmarkSetup.exe")); // "Install" does not name it
+    EXPECT_TRUE(exists("QuillmarkSetup.deb")); // "Install" does not name it
     EXPECT_FALSE(strayDialog);
 }
 
@@ -67,7 +67,7 @@ TEST_F(PostUpdateTest, TheUpdaterTellsTheInstalledVersionEitherWay) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        installerPath = data.write("QuillmarkSetup.exe", "MZ installer");
+        installerPath = data.write("QuillmarkSetup.deb", "MZ installer");
         data.write("kelvup.exe", "MZ updater");
         afterADownload(c.newVer);
         if (c.updaterIni) PutIni(data.file("Updater.ini"), "Program", "NewVersion", *c.updaterIni);
@@ -85,7 +85,7 @@ TEST_F(PostUpdateTest, TheUpdaterTellsTheInstalledVersionEitherWay) {
         if (c.updaterIni) {
             EXPECT_EQ(GETINI(data.file("Updater.ini"), "Program", "NewVersion", "<missing>"), "");
         }
-        EXPECT_FALSE(exists("QuillmarkSetup.exe"));
+        EXPECT_FALSE(exists("QuillmarkSetup.deb"));
         EXPECT_EQ(setting("Install"), "");
         EXPECT_FALSE(exists("kelvup.exe"));
 
@@ -116,7 +116,7 @@ TEST_F(PostUpdateTest, SeeWhatsNewOpensTheProgramHistory) {
     EXPECT_EQ(history, "read " + std::to_string(rtf.size()) + " bytes"); // through the rich-text reader
     EXPECT_TRUE(closeHasFocus);
     EXPECT_FALSE(eztest::FormExists(kWhatsNewForm));
-    EXPECT_FALSE(exists("QuillmarkSetup.exe")); // the clean-up follows the window
+    EXPECT_FALSE(exists("QuillmarkSetup.deb")); // the clean-up follows the window
 }
 
 TEST_F(PostUpdateTest, WithoutAHistoryFileTheWindowSaysSo) {
@@ -143,7 +143,7 @@ TEST_F(PostUpdateTest, AnUpdateThatDidNotReportSuccessIsToldOnce) {
                                 "The update can be downloaded directly from our web site.{f6}");
     EXPECT_EQ(dialogs[0].buttons, "*{G,f7}|&Go To Website|&Continue Without Updating");
     EXPECT_EQ(setting("Failed"), "0");
-    EXPECT_FALSE(exists("QuillmarkSetup.exe"));
+    EXPECT_FALSE(exists("QuillmarkSetup.deb"));
     EXPECT_FALSE(exists("kelvup.exe"));
     EXPECT_TRUE(urls.opened.empty());
 
@@ -159,13 +159,13 @@ TEST_F(PostUpdateTest, GoToWebsiteLeavesTheFilesForTheNextStart) {
     ASSERT_EQ(urls.opened.size(), 1U);
     EXPECT_EQ(urls.opened[0], std::string(kProductPageAddress));
     EXPECT_EQ(setting("Failed"), "0");
-    EXPECT_TRUE(exists("QuillmarkSetup.exe"));
+    EXPECT_TRUE(exists("QuillmarkSetup.deb"));
     EXPECT_TRUE(exists("kelvup.exe"));
     EXPECT_EQ(setting("Install"), installerPath);
 
     restart();
     EXPECT_EQ(dialogs.size(), 1U);
-    EXPECT_FALSE(exists("QuillmarkSetup.exe"));
+    EXPECT_FALSE(exists("QuillmarkSetup.deb"));
     EXPECT_FALSE(exists("kelvup.exe"));
     EXPECT_EQ(setting("Install"), "");
 }
@@ -180,7 +180,7 @@ TEST_F(PostUpdateTest, TheArgumentInCapitalsIsNotRecognised) {
 }
 
 TEST_F(PostUpdateTest, APendingFailureWaitsWhileTheUserDeclinesANewerVersion) {
-    ScriptedServer server({{HttpResponse("HTTP/1.1 200 OK", {}, "host /a setup.exe\n3.2.0.0")}});
+    ScriptedServer server({{HttpResponse("HTTP/1.1 200 OK", {}, "host /a setup.deb\n3.2.0.0")}});
     qputenv("QUILLMARK_UPDATE_URL", QByteArray::fromStdString("http://" + server.host() + "/QMKVersion.txt"));
     afterADownload();
     setting("LastCheck", "0"); // the automatic check is due
@@ -189,7 +189,7 @@ TEST_F(PostUpdateTest, APendingFailureWaitsWhileTheUserDeclinesANewerVersion) {
     ASSERT_EQ(dialogs.size(), 1U);
     EXPECT_EQ(dialogs[0].title, "New Version Available");
     EXPECT_EQ(setting("Failed"), "1");
-    EXPECT_FALSE(exists("QuillmarkSetup.exe")); // the clean-up runs all the same
+    EXPECT_FALSE(exists("QuillmarkSetup.deb")); // the clean-up runs all the same
 
     answer(2);
     restart(); // not due again: the failure is told now
@@ -200,6 +200,7 @@ TEST_F(PostUpdateTest, APendingFailureWaitsWhileTheUserDeclinesANewerVersion) {
 
 TEST_F(PostUpdateTest, OnlyAnInstallerInsideTheDataFolderIsDeleted) {
     // "Install" in a settings file copied or edited by hand may name any file.
+    std::filesystem::remove(data.path() / "kelvup.exe");
     TempFolder elsewhere;
     const std::string outside = elsewhere.write("thesis.doc", "years of work");
     const std::string throughParent =
@@ -213,6 +214,54 @@ TEST_F(PostUpdateTest, OnlyAnInstallerInsideTheDataFolderIsDeleted) {
         endRun();
     }
     EXPECT_TRUE(dialogs.empty());
+}
+
+} // namespace
+
+namespace {
+
+// "Install" in a settings file copied or edited by hand names files that are not the program's
+// installer: the clean-up leaves every one of them, and the key, alone.
+TEST_F(PostUpdateTest, TheCleanUpDeletesOnlyAnInstallerOfOurOwn) {
+    std::filesystem::remove(data.path() / "kelvup.exe");
+    TempFolder elsewhere;
+    const std::string outside = elsewhere.write("notes.deb", "the user's notes");
+    data.write("Categories.dat", "profiles");
+    std::filesystem::create_symlink(outside, data.path() / "link.deb");
+    const std::string folder = data.path().string() + "/";
+    const std::vector<std::string> named = {
+        folder + "QMK.ini",
+        folder + "Categories.dat",
+        folder + "link.deb",
+        outside,
+        folder + "../" + data.path().filename().string() + "/Categories.dat",
+        "QuillmarkSetup.deb",
+    };
+    for (const std::string& install : named) {
+        SCOPED_TRACE(install);
+        const std::vector<std::string> before = dataFiles();
+        setting("Install", install);
+        setting("Failed", "0");
+        startWith({});
+        EXPECT_TRUE(dialogs.empty());
+        EXPECT_EQ(setting("Install"), install);
+        std::vector<std::string> after = dataFiles();
+        EXPECT_EQ(after, before);
+        EXPECT_EQ(data.read("Categories.dat"), "profiles");
+        EXPECT_EQ(elsewhere.read("notes.deb"), "the user's notes");
+        endRun();
+    }
+}
+
+// A version text or installed version never acts as the dialog's markup, and is cut to a length
+// that fits the dialog.
+TEST_F(PostUpdateTest, TheInstalledVersionIsShownAsText) {
+    afterADownload("3.1.0.0{f4}|Your licence has expired" + std::string(5000, '!'));
+    answer(2);
+    startWith({"/update"});
+    ASSERT_EQ(dialogs.size(), 1U);
+    EXPECT_EQ(dialogs[0].text1, "Congratulations! Quillmark has been updated to version 3.1.0.0(f4)/Your "
+                                "licence has expired!...!{f10}");
 }
 
 } // namespace
