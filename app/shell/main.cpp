@@ -1,6 +1,8 @@
 // The program: the command line, then the planner window (or the PDF mode, without a window).
 #include "app/shell/startup.h"
 #include "app/text/cp1252.h"
+#include "report/csv_arguments.h"
+#include "report/csv_mode.h"
 #include "report/page_layer.h"
 #include "report/pdf_arguments.h"
 #include "report/pdf_mode.h"
@@ -21,6 +23,7 @@ void PrintUsage() {
               "Without options, opens the planner window.\n"
               "  --pdf FILE    print the yearly proposal of the remembered plan to FILE (a PDF) and exit\n"
               "  --plan PLAN   with --pdf: read the plan from the [Info] section of PLAN instead\n"
+              "  --csv FILE    write the monthly table of the plan to FILE (CSV) and exit; takes --plan too\n"
               "  --version     print the program's version and exit\n"
               "  --help        print this help and exit\n"
               "\n"
@@ -50,6 +53,13 @@ int main(int argc, char** argv) {
             PrintUsage();
             return 0;
         }
+    }
+    // --csv FILE [--plan PLAN]: the monthly table as a spreadsheet file.
+    if (const PdfArguments csv = ParseCsvArguments(std::vector<std::string>(argv + 1, argv + argc));
+        csv.requested) {
+        if (csv.error.empty()) return RunCsvCommand(argc, argv, csv);
+        std::fprintf(stderr, "quillmark: %s (see --help)\n", csv.error.c_str());
+        return 2;
     }
     const PdfArguments pdf = ParsePdfArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!pdf.error.empty()) {

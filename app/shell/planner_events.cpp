@@ -10,6 +10,7 @@
 #include "plan/planner_fields.h"
 #include "plan/planner_profiles.h"
 #include "prefs/options.h"
+#include "report/proposal_csv_export.h"
 
 using namespace qm;
 
@@ -169,6 +170,11 @@ bool IsPlanField(int32_t id) {
 void PlannerEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel) {
     if (id == 0) return PlannerFormEvents(id, message);
     if (id >= kMenuPlan && id <= kMenuAbout) return PlannerMenuEvents(id, message);
+    // The station's details and the plan's hand-offs.
+    if (id == kMenuExportTable) {
+        if (message == kEzClick) ExportMonthlyTable();
+        return;
+    }
     if ((id == kBase || id == kSlider || id == kOpportunity) && message == kEzTooltip) EZ_SETTOOLTIP("");
     if (IsPlanField(id)) {
         PlannerFieldEvents(id, message, value, cancel);

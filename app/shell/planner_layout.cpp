@@ -73,6 +73,8 @@ constexpr MenuDesign kMenus[] = {
     {9015, "&Clear", 1},
     {9020, "-", 1},
     {9025, "&Options", 1},
+    // The station's details and the plan's hand-offs.
+    {9190, "E&xport Monthly Table...", 1},
     {9030, "-", 1},
     {9035, "E&xit", 1},
     {9100, "&Help", 0},
