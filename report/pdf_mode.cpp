@@ -98,8 +98,9 @@ QString ExportProposal(const PdfRequest& request) {
     if (const auto refusal = WhyPlannerCannotPrint(ToCp1252(planFile)))
         return QStringLiteral("cannot print the plan in ") + planFile + QStringLiteral(": ") +
                FromCp1252(*refusal);
-    const FileResult written = request.writeInstead ? request.writeInstead(ReadPlannerProposal(), request.pdfFile)
-                                                    : WritePlannerProposal(request.pdfFile);
+    const FileResult written = request.writeInstead
+                                   ? request.writeInstead(ReadPlannerProposal(), request.pdfFile)
+                                   : WritePlannerProposal(request.pdfFile);
     if (!written)
         return QStringLiteral("cannot write ") + request.pdfFile + QStringLiteral(": ") +
                QString::fromLocal8Bit(written.reason.c_str());
