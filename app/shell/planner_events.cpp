@@ -11,6 +11,7 @@
 #include "plan/planner_profiles.h"
 #include "prefs/options.h"
 #include "report/proposal_csv_export.h"
+#include "report/proposal_mail.h"
 
 using namespace qm;
 
@@ -171,8 +172,8 @@ void PlannerEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cance
     if (id == 0) return PlannerFormEvents(id, message);
     if (id >= kMenuPlan && id <= kMenuAbout) return PlannerMenuEvents(id, message);
     // The station's details and the plan's hand-offs.
-    if (id == kMenuExportTable) {
-        if (message == kEzClick) ExportMonthlyTable();
+    if (id == kMenuExportTable || id == kMenuSendByEmail) {
+        if (message == kEzClick) id == kMenuExportTable ? ExportMonthlyTable() : SendProposalByEmail();
         return;
     }
     if ((id == kBase || id == kSlider || id == kOpportunity) && message == kEzTooltip) EZ_SETTOOLTIP("");

@@ -20,7 +20,7 @@ constexpr int32_t kMenuPlan = 9000, kMenuPrint = 9005, kMenuEdit = 9010, kMenuCl
                   kMenuRebuild = 9115, kMenuUpdate = 9120, kMenuAbout = 9130;
 
 // The station's details and the plan's hand-offs.
-constexpr int32_t kMenuExportTable = 9190;
+constexpr int32_t kMenuExportTable = 9190, kMenuSendByEmail = 9195;
 
 constexpr int32_t MonthField(int month) {
     return kProfile + 5 * month;
