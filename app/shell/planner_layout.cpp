@@ -74,7 +74,7 @@ constexpr MenuDesign kMenus[] = {
     {9020, "-", 1},
     {9025, "&Options", 1},
     // The station's details and the plan's hand-offs.
-    {9190, "E&xport Monthly Table...", 1},
+    {9190, "Expor&t Monthly Table...", 1},
     {9195, "Send Proposal by E-&mail...", 1},
     {9030, "-", 1},
     {9035, "E&xit", 1},
