@@ -54,8 +54,8 @@ TextAlign AlignmentFromCode(int alignment) {
 
 } // namespace
 
-void SetPageSink(PageSink sink) {
-    Layer().sink = std::move(sink);
+PageSink SetPageSink(PageSink sink) {
+    return std::exchange(Layer().sink, std::move(sink));
 }
 
 std::int16_t dpStartDoc(std::intptr_t /*ownerWindow*/, std::string_view title,

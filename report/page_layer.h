@@ -12,8 +12,8 @@
 using PageSink = std::function<bool(const PageRecord& page)>;
 
 // Installs the sink for the pages ended from now on; an empty sink makes dpStartDoc fail, since
-// a page would have nowhere to go.
-void SetPageSink(PageSink sink);
+// a page would have nowhere to go. Returns the sink it replaces.
+PageSink SetPageSink(PageSink sink);
 
 // Opens a page description and returns its handle (1 or more), or 0 when no page sink is
 // installed or too many documents are open. The page is always US Letter portrait in inches;

@@ -101,7 +101,10 @@ QString ExportInfoSection(const PdfRequest& request) {
     if (!refusal) refusal = MissingProfile(GETINI(ToCp1252(planFile), "Info", "Profile", ""));
     if (!refusal) refusal = WhyPlannerCannotPrint();
     if (refusal) return Failure(QStringLiteral("cannot print the plan in ") + planFile, *refusal);
-    if (const FileResult written = WriteProposal(ReadPlannerProposal(), request.pdfFile); !written)
+    const FileResult written = request.writeInstead
+                                   ? request.writeInstead(ReadPlannerProposal(), request.pdfFile)
+                                   : WriteProposal(ReadPlannerProposal(), request.pdfFile);
+    if (!written)
         return Failure(QStringLiteral("cannot write ") + request.pdfFile, written.reason);
     return {};
 }

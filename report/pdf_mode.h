@@ -1,6 +1,9 @@
 #pragma once
 // The PDF mode of the program: the yearly proposal of a plan written to a PDF file, without a
 // window on the screen, an update check or the single-instance guard.
+#include "app/files/safe_file.h"
+#include "report/proposal_inputs.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +12,8 @@ struct PdfRequest {
     QString planFile;  // a settings file whose [Info] section is the plan; empty: the data folder's QMK.ini
     QStringList plans; // plan files (.qmplan): one with pdfFile, or any number with pdfFolder
     QString pdfFolder; // --pdf-dir: each plan to <folder>/<plan's base name>.pdf
+    // Writes something else of the plan to pdfFile (the CSV table); empty: the proposal as a PDF.
+    std::function<FileResult(const ProposalInputs&, const QString& file)> writeInstead = {};
 };
 
 // Reads the plan of QMK.ini or of --plan into a planner window that is never shown, by the rules

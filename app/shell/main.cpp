@@ -2,6 +2,8 @@
 #include "app/shell/plan_commands.h"
 #include "app/shell/startup.h"
 #include "app/text/cp1252.h"
+#include "report/csv_arguments.h"
+#include "report/csv_mode.h"
 #include "report/page_layer.h"
 #include "report/pdf_arguments.h"
 #include "report/pdf_mode.h"
@@ -32,6 +34,7 @@ void PrintUsage() {
               "  PLAN.qmplan    with --pdf: print that plan file\n"
               "  --pdf-dir DIR  print each plan file to DIR/<plan's name>.pdf and exit; a plan that\n"
               "                 cannot be printed is named with the reason, the others are printed\n"
+              "  --csv FILE     write the monthly table of the plan to FILE (CSV) and exit; takes --plan\n"
               "  --version      print the program's version and exit\n"
               "  --help         print this help and exit\n"
               "\n"
@@ -71,6 +74,13 @@ int main(int argc, char** argv) {
             PrintUsage();
             return 0;
         }
+    }
+    // --csv FILE [--plan PLAN]: the monthly table as a spreadsheet file.
+    if (const PdfArguments csv = ParseCsvArguments(std::vector<std::string>(argv + 1, argv + argc));
+        csv.requested) {
+        if (csv.error.empty()) return RunCsvCommand(argc, argv, csv);
+        std::fprintf(stderr, "quillmark: %s (see --help)\n", csv.error.c_str());
+        return 2;
     }
     const PdfArguments pdf = ParsePdfArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!pdf.error.empty()) {

@@ -12,6 +12,8 @@
 #include "plan/planner_fields.h"
 #include "plan/planner_profiles.h"
 #include "prefs/options.h"
+#include "report/proposal_csv_export.h"
+#include "report/proposal_mail.h"
 
 using namespace qm;
 
@@ -183,6 +185,11 @@ bool IsPlanField(int32_t id) {
 void PlannerEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel) {
     if (id == 0) return PlannerFormEvents(id, message, cancel);
     if (id >= kMenuPlan && id <= kMenuLastRecentPlan) return PlannerMenuEvents(id, message);
+    // The plan's hand-offs: the monthly table and the proposal by e-mail.
+    if (id == kMenuExportTable || id == kMenuSendByEmail) {
+        if (message == kEzClick) id == kMenuExportTable ? ExportMonthlyTable() : SendProposalByEmail();
+        return;
+    }
     if ((id == kBase || id == kSlider || id == kOpportunity) && message == kEzTooltip) EZ_SETTOOLTIP("");
     if (IsPlanField(id)) {
         PlannerFieldEvents(id, message, value, cancel);

@@ -79,6 +79,9 @@ constexpr MenuDesign kMenus[] = {
     {9015, "&Clear", 1},
     {9020, "-", 1},
     {9025, "&Options", 1},
+    // The station's details and the plan's hand-offs.
+    {9190, "Expor&t Monthly Table...", 1},
+    {9195, "Send Proposal by E-&mail...", 1},
     {9030, "-", 1},
     {9035, "E&xit", 1},
     {9100, "&Help", 0},

@@ -5,6 +5,7 @@
 #include "app/settings/settings_file.h"
 #include "plan/profile_file.h"
 #include "report/page_render.h"
+#include "report/proposal_csv.h"
 
 #include "tests/report/proposal_fixture.h"
 #include "tests/support/full_disk.h"
@@ -53,6 +54,10 @@ const std::vector<Writer> kWriters = {
      }},
     {"a PDF on a disk that fills part way", 8192,
      [](const FullDisk& d) { return WriteProposalPdf(RecordProposal(FloristsPlan()), Q(d.file("plan.pdf"))); }},
+    {"the monthly table as CSV", 0,
+     [](const FullDisk& d) {
+         return WriteFileAtomically(Q(d.file("table.csv")), ProposalCsv(FloristsPlan()));
+     }},
 };
 
 TEST(FullDisk, EveryWriterKeepsTheOldFileAndSaysWhy) {
@@ -62,8 +67,10 @@ TEST(FullDisk, EveryWriterKeepsTheOldFileAndSaysWhy) {
         const auto disk = FullDisk::Mount(256 * 1024, &why);
         if (!disk) GTEST_SKIP() << why;
         disk->write("QMK.ini", kOldSettings);
-        disk->write("Categories.dat", "\"None\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+        disk->write("Categories.dat",
+                    "\"None\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
         disk->write("plan.pdf", "%PDF-1.4 an older proposal");
+        disk->write("table.csv", "Month,Base\r\nlast week,1.00\r\n");
         disk->Fill(writer.room);
         const auto before = disk->Snapshot();
 

@@ -5,9 +5,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -247,7 +251,8 @@ TEST_F(PdfCommand, ProfilesThatCannotBeReadAreNeverReplacedByTheBuiltInOnes) {
         std::function<void()> prepare;
         const char* reason;
     } cases[] = {
-        {"a first name that is empty", [&] { data.write("Categories.dat", unusable); }, "it holds no Business Profile"},
+        {"a first name that is empty", [&] { data.write("Categories.dat", unusable); },
+         "it holds no Business Profile"},
         {"a folder",
          [&] {
              std::filesystem::remove(data.path() / "Categories.dat");
@@ -263,7 +268,8 @@ TEST_F(PdfCommand, ProfilesThatCannotBeReadAreNeverReplacedByTheBuiltInOnes) {
             quillmark({QStringLiteral("--pdf"), path("out.pdf"), QStringLiteral("--plan"), path("plan.ini")});
         EXPECT_EQ(run.exitCode, 1);
         const std::string told = data.file("Categories.dat") + " cannot be read: " + c.reason;
-        EXPECT_NE(run.standardError.find(told), std::string::npos) << run.standardError << "\nwanted: " << told;
+        EXPECT_NE(run.standardError.find(told), std::string::npos)
+            << run.standardError << "\nwanted: " << told;
         EXPECT_FALSE(QFileInfo::exists(path("out.pdf")));
         EXPECT_EQ(Contents(data), before);
     }
@@ -378,6 +384,140 @@ TEST_F(PdfCommand, ABatchIntoAFolderThatCannotBeWrittenStopsWithOneLine) {
     EXPECT_NE(run.standardError.find(work.file("not a folder")), std::string::npos) << run.standardError;
     EXPECT_EQ(work.read("not a folder"), "a file where the folder should be");
     EXPECT_FALSE(QFileInfo::exists(path("good.pdf")));
+}
+
+// The monthly table: the built program's --csv, read back by Python's csv module (as a spreadsheet
+// program would read it) and held against the PDF of the same plan.
+
+// The CSV file's rows as Python's csv module reads them (UTF-8 with its byte-order mark).
+std::vector<std::vector<std::string>> PythonCsvRows(const QString& file) {
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import csv, json, sys\n"
+                                 "with open(sys.argv[1], encoding='utf-8-sig', newline='') as f:\n"
+                                 "    rows = list(csv.reader(f, strict=True))\n"
+                                 "print(json.dumps(rows))\n"),
+                  file});
+    if (!python.waitForFinished(30000) || python.exitCode() != 0) {
+        ADD_FAILURE() << "python3 could not read " << file.toStdString() << ": "
+                      << python.readAllStandardError().toStdString();
+        return {};
+    }
+    std::vector<std::vector<std::string>> rows;
+    for (const QJsonValue& row : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
+        rows.emplace_back();
+        for (const QJsonValue& field : row.toArray())
+            rows.back().push_back(field.toString().toStdString());
+    }
+    return rows;
+}
+
+// "650.00" as 650; the plans here have whole amounts, which the page shows in full.
+int WholeAmount(const std::string& field) {
+    EXPECT_TRUE(Shows(field, "^[0-9]+\\.00$")) << field;
+    return std::stoi(field);
+}
+
+TEST_P(PdfCurrency, TheCsvHoldsThePrintedFigures) {
+    data.write("QMK.ini", std::string("[Options]\r\nCurrency=") + GetParam().option + "\r\n");
+    const std::string page = printed(TestShopPlan());
+    const ProgramRun run =
+        quillmark({QStringLiteral("--csv"), path("table.csv"), QStringLiteral("--plan"), path("plan.ini")});
+    ASSERT_EQ(run.exitCode, 0) << run.standardError;
+    EXPECT_EQ(run.standardError, "");
+    const std::string bytes = work.read("table.csv");
+    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBFMonth,Base,", 0), 0u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+
+    const auto rows = PythonCsvRows(path("table.csv"));
+    ASSERT_EQ(rows.size(), 17u);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"Month", "Base", "Events", "Total", "Base ads", "Events ads",
+                                                 "Percent"}));
+    for (size_t k = 1; k <= 12; ++k) {
+        const auto& row = rows[k];
+        ASSERT_EQ(row.size(), 7u);
+        EXPECT_TRUE(Shows(page, row[0] + " +" + money(WholeAmount(row[1])) + " +" +
+                                    money(WholeAmount(row[2])) + " +" + money(WholeAmount(row[3]))))
+            << row[0];
+        EXPECT_TRUE(Shows(page, "\\b" + row[4] + " ads")) << row[0];
+        if (!row[5].empty()) {
+            EXPECT_TRUE(Shows(page, money(WholeAmount(row[2])) + "\\s+" + row[5] + " ads")) << row[0];
+        }
+        EXPECT_TRUE(Shows(page, row[6] + "%")) << row[0];
+    }
+    EXPECT_EQ(rows[1][0], "NOV '18");
+    EXPECT_EQ(rows[12][0], "OCT '19");
+    const std::pair<const char*, const char*> summary[] = {{"Base budget", "BASE BUDGET:"},
+                                                           {"Events budget", "EVENTS BUDGET:"},
+                                                           {"Opportunity budget", "OPPORTUNITY BUDGET:"},
+                                                           {"Grand total", "GRAND TOTAL:"}};
+    for (size_t n = 0; n < 4; ++n) {
+        EXPECT_EQ(rows[13 + n][0], summary[n].first);
+        EXPECT_TRUE(Shows(page, std::string(summary[n].second) + " +" + money(WholeAmount(rows[13 + n][3]))))
+            << summary[n].first;
+    }
+}
+
+TEST_F(PdfCommand, ACsvThatCannotBeWrittenLeavesTheOldFileAndSaysWhy) {
+    work.write("plan.ini", InfoSection(TestShopPlan()));
+    work.write("old.csv", "last week's table");
+    std::filesystem::create_directory(work.path() / "folder.csv");
+    std::filesystem::create_directory(work.path() / "locked");
+    work.write("locked/old.csv", "kept");
+    std::filesystem::permissions(work.path() / "locked",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const bool lockHolds = ::access(work.file("locked").c_str(), W_OK) != 0; // root writes anyway
+    const std::pair<std::string, int> cases[] = {
+        {"folder.csv", 1},
+        {"no such folder/out.csv", 1},
+        {"locked/old.csv", lockHolds ? 1 : 0},
+    };
+    for (const auto& [name, code] : cases) {
+        const ProgramRun run =
+            quillmark({QStringLiteral("--csv"), path(name), QStringLiteral("--plan"), path("plan.ini")});
+        EXPECT_EQ(run.exitCode, code) << name << ": " << run.standardError;
+        if (code == 1) {
+            EXPECT_EQ(run.standardError.rfind("quillmark: cannot write " + work.file(name) + ": ", 0), 0u)
+                << run.standardError;
+            EXPECT_EQ(std::count(run.standardError.begin(), run.standardError.end(), '\n'), 1);
+        }
+    }
+    if (lockHolds) {
+        EXPECT_EQ(work.read("locked/old.csv"), "kept");
+    }
+    std::filesystem::permissions(work.path() / "locked", std::filesystem::perms::owner_all);
+    EXPECT_TRUE(std::filesystem::is_directory(work.path() / "folder.csv"));
+
+    // A plan the window would not print gives no table either.
+    auto plan = TestShopPlan();
+    plan["Profile"] = "Short Year";
+    work.write("plan.ini", InfoSection(plan));
+    const ProgramRun refused =
+        quillmark({QStringLiteral("--csv"), path("old.csv"), QStringLiteral("--plan"), path("plan.ini")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.standardError.find("the months total 99.9, not 100.0"), std::string::npos);
+    EXPECT_EQ(work.read("old.csv"), "last week's table");
+}
+
+TEST_F(PdfCommand, AMistakenCsvCommandLineIsAUsageError) {
+    const std::pair<QStringList, std::string> cases[] = {
+        {{QStringLiteral("--csv")}, "quillmark: --csv needs a file name (see --help)\n"},
+        {{QStringLiteral("--csv="), QStringLiteral("--plan"), path("plan.ini")},
+         "quillmark: --csv needs a file name (see --help)\n"},
+        {{QStringLiteral("--csv"), path("a.csv"), QStringLiteral("--csv"), path("b.csv")},
+         "quillmark: --csv is given twice (see --help)\n"},
+        {{QStringLiteral("--csv"), path("a.csv"), QStringLiteral("--pdf"), path("a.pdf")},
+         "quillmark: --csv and --pdf cannot be given together (see --help)\n"},
+        {{QStringLiteral("--csv"), path("a.csv"), QStringLiteral("later")},
+         "quillmark: unknown argument later (see --help)\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const ProgramRun run = quillmark(arguments);
+        EXPECT_EQ(run.exitCode, 2) << message;
+        EXPECT_EQ(run.standardError, message);
+    }
+    EXPECT_TRUE(Contents(work).empty());
 }
 
 } // namespace

@@ -1,0 +1,17 @@
+#include "report/csv_mode.h"
+
+#include "report/pdf_mode.h"
+#include "report/proposal_csv_export.h"
+
+#include <QApplication>
+
+int RunCsvCommand(int argc, char** argv, const PdfArguments& arguments) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    KeepQtNotesOffStderr();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillmark"));
+    PdfRequest request{QString::fromLocal8Bit(arguments.pdfFile.c_str()),
+                       arguments.planFile ? QString::fromLocal8Bit(arguments.planFile->c_str()) : QString(),
+                       WriteProposalCsv};
+    return RunPdfMode(request);
+}
