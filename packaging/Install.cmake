@@ -15,13 +15,17 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.quillmark.Quillmark.metainfo.x
 
 # Debian keeps man pages compressed.
 find_program(GZIP gzip REQUIRED)
-set(QM_MAN_PAGE ${PROJECT_BINARY_DIR}/quillmark.1.gz)
-add_custom_command(OUTPUT ${QM_MAN_PAGE}
-  COMMAND ${GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/quillmark.1 > ${QM_MAN_PAGE}
-  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/quillmark.1
-  COMMENT "Compressing the man page")
-add_custom_target(man_page ALL DEPENDS ${QM_MAN_PAGE})
-install(FILES ${QM_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(QM_MAN_PAGES)
+foreach(page quillmark quillmark-updater)
+  set(compressed ${PROJECT_BINARY_DIR}/${page}.1.gz)
+  add_custom_command(OUTPUT ${compressed}
+    COMMAND ${GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/${page}.1 > ${compressed}
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${page}.1
+    COMMENT "Compressing the man page of ${page}")
+  list(APPEND QM_MAN_PAGES ${compressed})
+endforeach()
+add_custom_target(man_page ALL DEPENDS ${QM_MAN_PAGES})
+install(FILES ${QM_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # Debian's machine-readable copyright file and the package's changelog, compressed as Debian keeps
 # it. The package is native (its version has no Debian revision), so the changelog is changelog.gz.

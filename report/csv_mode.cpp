@@ -10,8 +10,9 @@ int RunCsvCommand(int argc, char** argv, const PdfArguments& arguments) {
     KeepQtNotesOffStderr();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
-    PdfRequest request{QString::fromLocal8Bit(arguments.pdfFile.c_str()),
-                       arguments.planFile ? QString::fromLocal8Bit(arguments.planFile->c_str()) : QString(),
-                       WriteProposalCsv};
+    PdfRequest request;
+    request.pdfFile = QString::fromLocal8Bit(arguments.pdfFile.c_str());
+    if (arguments.planFile) request.planFile = QString::fromLocal8Bit(arguments.planFile->c_str());
+    request.writeInstead = WriteProposalCsv;
     return RunPdfMode(request);
 }

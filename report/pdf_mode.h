@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 struct PdfRequest {
     QString pdfFile;
     QString planFile;  // a settings file whose [Info] section is the plan; empty: the data folder's QMK.ini
