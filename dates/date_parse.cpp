@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a date text into a day number.
 #include "dates/dates.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date texts the program shows.
 #include "dates/dates.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two conversions between calendar dates and day numbers (Fliegel and Van Flandern). Every
 // division truncates toward zero, as C++ integer division does. The arithmetic runs in 64 bits so
 // that no 32-bit input can overflow it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Day numbers and date texts. Every date of the program is a Julian Day Number of the proleptic
 // Gregorian calendar (1 January 2000 is 2451545), held as a signed 32-bit integer.

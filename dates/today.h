@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one place that says what day it is. The environment variable QUILLMARK_TODAY=YYYY-MM-DD
 // sets it for end-to-end tests; unit tests set it with SetTodayForTesting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a user typed or pasted into a date field, read as a date.
 #include "dates/today.h"

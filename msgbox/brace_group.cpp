@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "msgbox/brace_group.h"
 
 #include "msgbox/markup_literal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog's markup: a text may end in a brace group of comma-separated items, each a key
 // letter followed by a number, as in "Save changes?{f7}" or "&OK{G,w10}".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the message dialog puts its controls and how large it is, worked out from the markup
 // and the sizes of the texts, all in character units.

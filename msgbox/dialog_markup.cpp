@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "msgbox/dialog_markup.h"
 
 #include "msgbox/brace_group.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the caller's strings ask of the message dialog, read out of their brace groups: the
 // caption and minimum size, the two text blocks, the checkbox line, the buttons and the options.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts from users, files and servers in the message dialog: written so that they are shown
 // exactly as they are and never read as markup. Plain C++, for any module that builds a message.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the message dialog, and the program's three ways of asking through it.
 #include "msgbox/message_dialog.h"
 

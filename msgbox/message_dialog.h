@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's modal message and question dialog, described entirely in strings with a small
 // inline markup (see dialog_markup.h), and the three ways the program asks through it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message dialog's design step: reads the caller's strings, sizes the form to its content
 // and creates its picture, texts, checkbox and buttons.
 #include "app/toolkit/ez.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message dialog's event routine: the answer by button, Enter, Escape or the window frame,
 // the focus at the start and after a click on the checkbox, and the owner-drawn buttons.
 #include "app/toolkit/ez.h"

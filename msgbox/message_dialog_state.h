@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the open message dialog knows: the caller's strings and the answer so far. One dialog is
 // open at a time; the next one overwrites this.

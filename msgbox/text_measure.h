@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the dialog's layout learns the size of a line of text. The dialog measures with the
 // toolkit's real fonts; tests pass a measure of their own.

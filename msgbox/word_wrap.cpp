@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "msgbox/word_wrap.h"
 
 #include "msgbox/brace_group.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Word wrap of a text block to a width, line by line at blanks, keeping the "|" line breaks.
 #include "msgbox/text_measure.h"

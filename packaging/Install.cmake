@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where `cmake --install` puts the program, and the Debian package that CPack makes of it.
 include(GNUInstallDirs)
 

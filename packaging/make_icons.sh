@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program icon (app/shell/resources/AAPROGRAM.svg) at the usual hicolor sizes into
 # packaging/icons/, with the SVG itself as the scalable icon. Run it again after changing the icon.
 # Needs rsvg-convert (Debian package librsvg2-bin).

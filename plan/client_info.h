@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The last client's plan kept in section "Info" of the settings file, and the Clear command.
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan/decimal_number.h"
 
 #include <algorithm>

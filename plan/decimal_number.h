@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An exact decimal number: the digits of a value as it is written, so that rounding works on
 // decimal digits (2.675 is two-six-seven-five, not the binary double nearest to it).

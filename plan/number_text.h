@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the program reads numbers out of texts and writes numbers into texts.
 #include "plan/decimal_number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window side of the plan's text rules: reading and rewriting fields through the toolkit.
 #include <cstdint>

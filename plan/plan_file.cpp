@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan/plan_file.h"
 
 #include "app/settings/private_profile.h"

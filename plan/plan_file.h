@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A plan file (".qmplan"): one client's plan as INI text in code page 1252 with CR LF line ends.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The integers kept beside the planner window's fields, and the handlers' own flags.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The planner window's plan fields while the user works: the budget ratios and the slider, the
 // profile's months and their total, and the common behaviour of every field.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's Business Profile store and the planner window's list of it.
 #include "plan/profile_store.h"

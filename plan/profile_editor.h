@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Business Profile editor "UF": a small modal dialog over the planner window that updates the
 // selected profile with the percentages shown on the planner, saves them as a new profile, or

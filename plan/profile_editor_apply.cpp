@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What OK does in the editor: delete the selected profile, save the planner's months as a new
 // profile, or update the selected profile with them. Every change is saved at once; a save that
 // fails has been told to the user, and the store is put back as it was so that it matches the file.

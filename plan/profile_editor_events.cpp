@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's initialisation and the events of its controls.
 #include "app/shell/commands.h"
 #include "app/shell/forms.h"

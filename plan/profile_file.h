@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Categories.dat: the Business Profiles as text, 13 lines a row in store order from row 0: the name
 // in double quotes, then the twelve percentages January ... December, one a line (7.2, 10.3, 0).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Business Profiles: named retail categories with twelve monthly shares of a year's sales.
 #include <array>

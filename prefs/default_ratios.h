@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The default Budget Allocation ratios that the options dialog edits: Opportunity and Base in
 // whole percent, Events being what the two leave of 100.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's options: one options word and the currency, loaded once at start and read by every
 // part of the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog's creation from its design table.
 #include "prefs/options_dialog.h"
 

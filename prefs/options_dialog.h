@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The modal options dialog "PO": the switches of the options word, the currency and the default
 // Budget Allocation ratios. ShowOptionsDialog (app/shell/commands.h) opens it; its design step

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog's event routing and its handlers.
 #include "app/shell/commands.h"
 #include "app/shell/forms.h"

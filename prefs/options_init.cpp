@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog's opening and the ratio fields' normalisation.
 #include "app/shell/app_paths.h"
 #include "app/toolkit/ez.h"

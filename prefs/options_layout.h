@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options dialog "PO" as data: its control ids, its controls in creation (and Tab) order, and
 // which check box shows which switch of the options word.

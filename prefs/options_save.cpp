@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog's save: the options word, the currency and the settings file.
 #include "app/settings/settings_file.h"
 #include "app/shell/app_paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/csv_arguments.h"
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of the CSV mode: --csv FILE [--plan PLAN] (each also as --csv=FILE), read by
 // the rules of the PDF mode's line with --csv in the place of --pdf.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/csv_mode.h"
 
 #include "report/pdf_mode.h"

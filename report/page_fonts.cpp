@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/page_fonts.h"
 
 #include "app/text/cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fonts a page names, as Qt fonts.
 #include "report/page_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page layer: describes one printed page through six calls and records it. What happens to
 // the finished page is up to the program, which installs a page sink: the window shows a

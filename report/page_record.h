@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the page layer records: one US Letter portrait page, positions in inches from the
 // top-left corner with y growing downward, drawn in the order of the operations (later

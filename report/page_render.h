@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws a recorded page with QPainter: on a picture, a preview, a printer or a PDF file.
 #include "app/files/safe_file.h"

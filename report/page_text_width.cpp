@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Advance widths of the page's face: Arial, drawn by its metric twin Liberation Sans, whose
 // advances equal Arial's. Measured without kerning, which only ever narrows these texts.
 #include "report/page_text_width.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How wide a text of the page is drawn, so that the page can fit its texts to their places
 // without asking the device that will draw it.

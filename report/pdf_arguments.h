@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of the PDF mode (each option also as --option=VALUE):
 //   --pdf FILE [--plan PLAN]    the remembered plan, or the [Info] section of PLAN, to FILE

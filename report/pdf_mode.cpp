@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/pdf_mode.h"
 
 #include "app/settings/settings_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The PDF mode of the program: the yearly proposal of a plan written to a PDF file, without a
 // window on the screen, an update check or the single-instance guard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the proposal reads from the planner window, taken straight from a plan file: the texts
 // the window shows once it has opened the plan (its own percentages, in its own currency). The

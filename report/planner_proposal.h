@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The proposal as the planner window holds it, and the Print command.
 #include "report/proposal_inputs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One print job sent to the print system (CUPS) and checked: the system's refusal reaches the caller
 // in its own words instead of vanishing inside the painter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/print_preview.h"
 
 #include "app/shell/app_paths.h"

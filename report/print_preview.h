@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print preview: the finished page as a document viewer shows it. It opens showing the whole
 // page; "Fit Page", "Fit Width", zoom out and in by steps (buttons, Ctrl++ / Ctrl+-, Ctrl+wheel;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a plan can be printed: the rule by which the planner window offers Print.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one-page yearly proposal, drawn through the page layer from the planner's texts.
 #include "report/proposal_inputs.h"

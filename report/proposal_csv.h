@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The proposal's monthly table as a spreadsheet file: the figures of the printed page, taken from
 // the same code that draws it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monthly table written to a CSV file: the Export Monthly Table command and the --csv mode.
 #include "app/files/safe_file.h"

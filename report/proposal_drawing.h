@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pieces of the proposal page, drawn in this order on an open page description.
 #include "report/proposal_figures.h"

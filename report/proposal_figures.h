@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The proposal's figures: the planner's texts read as numbers, and what is derived from them
 // once before drawing.

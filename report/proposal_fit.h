@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fitting the proposal's texts to their places. A text that fits is drawn exactly as designed.
 // One that does not is drawn smaller in the same face, in half-point steps, down to a readable

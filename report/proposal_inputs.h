@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the proposal reads back from the planner window at the moment Print runs: the controls'
 // texts as they stand (untrimmed, unparsed) and the two options it depends on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plan > Send Proposal by E-mail…: the proposal as a PDF handed to the user's mail program.
 #include "report/page_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts and texts that every piece of the proposal page shares.
 #include "report/page_layer.h"
 #include "report/proposal_drawing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planner window's Print command: the plan on the window, drawn and handed to the page sink.
 #include "app/shell/commands.h"
 #include "app/shell/planner_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/page_layer.h"
 #include "report/proposal_drawing.h"
 #include "report/proposal_fit.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures the build folder given as $1 (default: build) with any extra CMake arguments. It runs
 # every time, so that options given now (warnings as errors, the build type) and programs installed
 # since the last run (xvfb-run for the end-to-end tests) are taken up; an unchanged set-up costs

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/planner-window.png: the planner with a sample client, on a virtual display with a
 # window manager for the frame. Needs a build (./run or ./test) first.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/blocking_connection.h"
 
 #include "update/download_errors.h"

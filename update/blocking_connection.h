@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A TCP connection used from the user-interface thread. Every wait (the host name lookup, the
 // connection, every send and receive) is cut into short slices; between slices, and at least every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The size line in front of each chunk of a chunked body.
 #include <cstdint>

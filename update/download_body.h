@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a response body into the local file in blocks: chunked, of a known length, or until the
 // server closes the connection. The body's SHA-256 digest is taken as it arrives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the download needs from the windows: the progress bar of the download window, the event pump,
 // the user's cancel request and the message dialog. Every member may be left empty.

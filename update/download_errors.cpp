@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/download_errors.h"
 
 #include "update/server_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The error numbers of a download, their texts, and the notices that tell the user.
 #include "update/download_callbacks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The download window "ZD": a progress bar that the download moves and a Cancel button. Cancel, the
 // close box and Escape ask the download to stop after its current block; the window stays until the
 // download has stopped, and the check unloads it.

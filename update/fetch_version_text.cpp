@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/fetch_version_text.h"
 
 #include "app/text/cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fetching the version file: one HTTP GET through Qt Network. A local event loop runs while it
 // waits, so the windows keep repainting. Certificates are checked for an https address.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit can hide a form but has no call to show it again, so the window is found among the
 // application's top-level windows: a toolkit form window with the form's caption that is hidden.
 #include "update/form_again.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A web host as the version file gives it: a name or address, optionally followed by ":port".
 // An IPv6 address with a port is written in brackets ("[::1]:8080").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Our own HTTP/1.0 client for the installer download, over a TCP connection whose every wait keeps
 // the windows painted and honours a cancel (see BlockingConnection).

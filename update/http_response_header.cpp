@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/http_response_header.h"
 
 #include "update/leading_number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the header of a download's response, one line at a time.
 #include <cstdint>

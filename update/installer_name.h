@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The installer is stored in the data folder under the name the version file gives, and the start
 // after an update deletes the file that the settings name. Both accept only a name of our own kind:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the installer named by the version file comes from, where it goes and what it must hold.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one download leaves for the next within a run: the host whose server last sent a
 // "connection:" header, that header's value, and the connection itself when it was left open after a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's leading-number rule (plan/number_text.h) as a whole number of 64 bits, for the update
 // check's version numbers, day numbers and header values.

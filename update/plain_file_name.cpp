@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/plain_file_name.h"
 
 bool IsPlainFileName(std::string_view name) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The installer's file name comes from the web server. It is used only when it names a file directly
 // inside the data folder, so that a hostile or damaged version file cannot write anywhere else.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's side of the hand-off to the updater, at every start (PostUpdateCheck in
 // app/shell/commands.h): the version just installed, the notices, and the clean-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // At every start, after the automatic check: finds out whether an update has just been installed
 // ("/update" with "NewVer", or Updater.ini) or has failed ("Failed" still set), tells the user once,
 // and tidies the data folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update check, from the menu (manual) or at start-up: the version file, the comparison with the
 // running version, the offer, and the download of the installer with its record in the settings file.
 // Only a download that is complete and recorded ends the program; after any other outcome the hidden

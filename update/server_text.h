@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text that comes from a web server (a version, a status code, a host name) is shown in the message
 // dialog, whose texts carry markup: "{...}" sets fonts and spacing and "|" starts a new line. Such

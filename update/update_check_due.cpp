@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The due test of the automatic update check: due on the first start and then on the eleventh day
 // after the last check. The next due day is stored before the check runs, so a check that fails is
 // not repeated every start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clean-up after an update: the downloaded installer and the updater program are deleted from
 // the data folder. Deletion failures are absorbed: a locked installer keeps its "Install" key and is
 // tried again at the next start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The questions and notices of the update check, shown through the message dialog.
 #include "update/download_callbacks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the update check's windows keep for one run of the program (the protocol's own state is
 // TheUpdateSession()), and the command line that the start-up notices read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The update check's state for one run of the program.
 #include "update/kept_connection.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The update check's two windows: the download window "ZD" (modeless, a progress bar and a Cancel
 // button) and the update information window "WN" (modal, the program's history). Their design and

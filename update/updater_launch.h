@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Handing a downloaded installer to our updater program, "quillmark-updater" beside the program. It
 // is started detached as the program's last act: it waits for this process to end, checks the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Deciding whether the published version is newer than the running one.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The version file on the maker's web server. Lines are separated by a line feed only (a carriage
 // return stays part of its line). The last line is the latest version; the first line names the

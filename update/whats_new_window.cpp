@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update information window "WN": after an update, the program's history (History.rtf in the
 // assets folder) in the toolkit's rich-text view, and a Close button.
 #include "app/shell/app_paths.h"

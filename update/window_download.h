@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the download needs from the windows: the progress bar of "ZD", the toolkit's event pump, the
 // flag of the Cancel button and the message dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillmark-updater: installs an update that the program has downloaded, after the program has
 // ended, and starts the program again.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The steps of our updater program, each on its own so that it can be tested.
 #include <chrono>

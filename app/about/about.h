@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About dialog, form "AB": the program information page and the program history page
 // (History.rtf from the assets folder), on two layers of one frame, with a button that switches

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About dialog's form and its controls, kept as one table.
 #include "app/about/about.h"
 #include "app/about/about_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About dialog's events: the form's loaded event fills it, the page button switches pages,
 // Close and Escape unload it.
 #include "app/about/about.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history page: History.rtf from the assets folder, shown as rich text.
 #include "app/about/about.h"
 #include "app/about/about_ids.h"

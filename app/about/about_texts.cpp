@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/about/about_texts.h"
 
 #include "app/about/about.h"

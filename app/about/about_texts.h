@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About dialog's texts, in code page 1252 ("|" starts a new line in a label).
 #include <string>

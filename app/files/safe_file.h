@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one way of writing a file, and a reader that never blocks on an odd file.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's help: a help window over the HTML pages of the help folder.
 #include <cstdint>

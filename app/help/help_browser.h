@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page view of the help window: a text browser over the help folder that shows a clear
 // message in place of a page that is missing, so that neither a missing folder nor a broken link

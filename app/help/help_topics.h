@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help pages as the program knows them: the page that answers each context number, and the
 // two lists kept beside the pages (the contents and the keyword index).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: the contents and the keyword index on the left, the page on the right, with
 // Back, Forward and Contents buttons above. One window a run; GETHELP creates it and raises it.

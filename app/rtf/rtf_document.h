@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the reader makes of an RTF file: paragraphs of runs of equally formatted text, and the
 // colour table the runs' colours point into.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/rtf/rtf_reader.h"
 
 #include "app/rtf/rtf_lexer.h"

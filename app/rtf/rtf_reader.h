@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads RTF bytes into paragraphs of formatted runs.
 #include "app/rtf/rtf_document.h"

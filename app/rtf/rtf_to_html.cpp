@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the reader's paragraphs as the HTML subset that QTextDocument understands: one <p> a
 // paragraph with its margins and alignment, one <span> a run with its character format.
 #include "app/rtf/rtf_to_html.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A reader for plain RTF, as the About dialog's history page needs it. It understands groups,
 // paragraphs and line breaks, bold, italic, underline, font sizes, colours from the colour table,

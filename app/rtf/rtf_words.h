@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The control words the reader gives a meaning to, as tables.
 #include <QChar>

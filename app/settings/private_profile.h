@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Our private-profile layer: named values in an INI file of code page 1252 text, read and written
 // the way the Windows private-profile functions do it, so that a file moves between the two unchanged

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/settings/profile_edit.h"
 
 #include "app/settings/profile_lines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The new contents of a settings file after one change. Every line that the change is not about is
 // kept byte for byte; the lines the change writes end in CR LF. Names are taken as given: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and replacing a settings file as a whole. The file name is program text (code page 1252);
 // it is turned into a QString here and QFile gives it to the system through QFile::encodeName.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shape of a settings file as the private-profile routines see it: a run of lines, each a
 // section header, a key line, a comment, a blank line or something else. Lines end at CR LF, a lone

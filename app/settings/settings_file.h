@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's two routines for its settings file. They copy their texts into fixed buffers, as the
 // old zero-terminated interface did (a text ends at its first zero byte and is cut to one byte less

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The paths and texts fixed at start-up and read by every part of the program.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands that the planner window starts, each provided by its own module.
 #include <cstdint>

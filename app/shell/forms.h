@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The design and event routines of every form, for the program's two dispatchers. Each module
 // defines its own; a module still being built has a stand-in under app/shell/pending/.

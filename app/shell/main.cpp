@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: the command line, then the planner window (or the PDF mode, without a window).
 #include "app/shell/plan_commands.h"
 #include "app/shell/startup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A form's position (and, for resizable forms, its size) kept in the settings file, in the
 // section named after the form: "LastCol", "LastRow", "FormWid", "FormHgt".

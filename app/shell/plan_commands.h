@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The planner window's plan file commands: New Plan, Open Plan..., Save Plan, Save Plan As...,
 // Recent Plans, and the question before a plan with unsaved changes is left.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plan dialogs are the desktop's own, outside the form toolkit like the print preview.
 #include "app/shell/plan_dialogs.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's file dialogs for plans, starting in the "Quillmark Plans" folder of the user's
 // documents folder (made when missing). Tests put their own answers in place of the dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/plan_window.h"
 
 #include "app/shell/planner_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A plan between its file and the planner window "QM".
 #include "plan/plan_file.h"

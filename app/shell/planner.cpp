@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planner window's creation from its design table, and its initialisation.
 #include "app/shell/planner.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The planner window "QM": creation, design, initialisation and its event routing.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planner window's event routing, its menu and toolbar commands and the command states.
 #include "app/settings/settings_file.h"
 #include "app/shell/app_paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The planner window's design as data: its menus and its controls in creation (and Tab) order.
 #include "app/toolkit/design_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The guard's folder is /tmp/quillmark-<uid>: a fixed place, so that two sessions of one user
 // with different runtime or temporary folders still meet there. It must be a real folder (not a
 // link) owned by the user with no access for anyone else; then nobody else can put a socket or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Program texts are code page 1252 bytes, as the files are. These two functions are the only
 // crossing to and from Qt's Unicode strings.

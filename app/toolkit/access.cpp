@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and changing controls: texts, checks, enabling, focus, lists, slider, progress bar,
 // dates, edit selection and rich text.
 #include "app/toolkit/internal/state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What screen readers learn of the controls: names given by the forms, drop-down lists known by
 // their names (not by the item shown), and labels that show a value read with that value.
 #include "app/toolkit/internal/state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar (buttons from image lists) and the status bar (parts by percent).
 #include "app/toolkit/internal/state.h"
 #include "app/toolkit/internal/widgets.h"

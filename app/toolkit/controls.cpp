@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creating controls on the form being designed.
 #include "app/toolkit/internal/state.h"
 #include "app/toolkit/internal/widgets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date picker's keyboard: Tab leaves it, Left and Right move between its parts, and a short
 // year or a pasted date is read as the field is left.
 #include "app/toolkit/internal/state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/toolkit/design_table.h"
 
 #include "app/toolkit/ez.h"

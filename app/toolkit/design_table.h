@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kinds of control that the forms' design tables hold, and the one call that creates a
 // control of any kind from a table row. The colours, font, autosize and the other settings that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning Qt's input into the toolkit's events: focus, keys, edits, clicks, right clicks,
 // tooltips, list choices, slider moves and date changes.
 #include "app/toolkit/internal/state.h"

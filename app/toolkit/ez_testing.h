@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving forms from tests as a user would: focus, typing, keys, clicks, list choices, the
 // slider, tooltips, closing. Modal forms are answered by scripts registered for their names.

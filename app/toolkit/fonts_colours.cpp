@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts by number and colours by palette index.
 #include "app/toolkit/ez_fonts.h"
 #include "app/toolkit/internal/state.h"

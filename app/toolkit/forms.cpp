@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Forms: creation with the design callback, the loaded and started events, modality, unloading,
 // placement and per-form data.
 #include "app/toolkit/internal/state.h"

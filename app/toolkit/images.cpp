@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures, icons and image lists. "$NAME" is a picture built into the program (a Qt resource
 // ":/ez/NAME.png" or ".svg"); other names are files in the image folder beside the program.
 #include "app/toolkit/internal/state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menus by handle: the menu bar of a form and its drop-downs.
 #include "app/toolkit/internal/state.h"
 #include "app/toolkit/internal/widgets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owner-drawn buttons: the button asks its form to draw it (event 300) and the handler answers
 // with one of the four looks below, in its face colour, text colour and font.
 #include "app/toolkit/internal/state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's state, the event raising and the text crossing to Qt.
 #include "app/toolkit/internal/state.h"
 #include "app/text/cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Character units. One column is the average width of a character of the forms' 9-point font,
 // one row the height of its line, so that every designed text fits its control.
 #include "app/toolkit/internal/state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the plans benchmark: a bare Qt program that writes N one-page US Letter PDFs,
 // each with the given numbers of rectangles and lines and the texts of TEXTS in Arial (Liberation
 // Sans), one file each, and nothing else: no settings, no profiles, no windows. TEXTS holds a line

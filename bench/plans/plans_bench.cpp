@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quillmark as the user runs it, against a bare Qt program, side by side in one run:
 //   1. one proposal:  quillmark --pdf OUT PLAN.qmplan     vs  bare_pdf writing 1 PDF
 //   2. 100 plans:     quillmark --pdf-dir DIR 100 plans   vs  bare_pdf writing 100 PDFs

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up as the user sees it: from exec to the planner window mapped on the display, polled
 # with xdotool every few milliseconds; the median of ROUNDS starts, each on a fresh data folder.
 #   usage: xvfb-run -a bench/plans/window_start.sh PROGRAM [ROUNDS]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillmark --pdf timed: the whole program started for one proposal, and the PDF mode run 1 and
 // 100 times in one process (the planner set up, the plan read, the page drawn and written each
 // time). The plan is the "Florists" profile over a data folder of its own.

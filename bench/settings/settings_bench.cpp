@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GETINI and PutIni on a settings file of 200 keys in 8 sections, in a temporary folder. Every call
 // reads the whole file, and every changing write replaces it through a temporary file.
 #include "app/settings/settings_file.h"

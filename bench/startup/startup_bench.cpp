@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the program's start-up up to the planner window shown, on Qt's offscreen platform: the
 // paths, the profiles file (created on the first round), the settings, the design of every
 // control and the window's initialisation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About dialog "AB" on real widgets: the two pages and the button between them, its texts,
 // the history from History.rtf, and closing.
 #include "app/about/about.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window as a screen reader finds it: each control has a name, the lists are known by their
 // names rather than the item shown, and a label that shows a value reads that value.
 #include "app/about/about_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The remembered client: what the planner writes to section Info when it closes, what it shows
 // when it opens again, the fall-backs for names no longer in their lists, and the Clear command.
 #include "tests/client/planner_session.h"

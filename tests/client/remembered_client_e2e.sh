@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end, under a real X display: the program started over a data folder whose remembered
 # client names a profile that has since been deleted and a misspelt start month opens on "None"
 # and January. The window is closed through its close box (the window manager's Alt+F4) or, with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dates/dates.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dates as a user types or pastes them into a date field: short years read with the pivot,
 // any separators, fields the format lacks taken from the date shown.
 #include "dates/dates.h"

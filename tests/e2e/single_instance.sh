@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end, under a real X display: one copy of the program at a time on one data folder, and
 # plan files handed to the copy that runs.
 #   usage: single_instance.sh PROGRAM     (run it under xvfb-run; openbox is used when installed)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The planner window with its profile editor: the editor is opened through the planner's Edit
 // command and driven by a script while it is shown.

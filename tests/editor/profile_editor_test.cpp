@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Business Profile editor over the real planner: what it offers for the chosen profile, the
 // three actions and what they leave in Categories.dat and on the planner, the refusals, and a
 // save that fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Categories.dat that the program cannot use at start: the user is told once, the built-in profiles
 // serve, and the file is replaced only when the user agrees to it. Profiles past the 500 that can be
 // used are told and kept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every writer of the program on a disk that is really full (a small tmpfs): each reports the
 // failure with the system's reason and leaves every file on the disk byte for byte as it was, with
 // no temporary file behind. Where a tmpfs cannot be mounted the whole program is skipped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writer replaces a file whole or not at all, and the reader never blocks or reads what is not a
 // plain file. Every case looks at the folder afterwards: the old bytes and no temporary file left.
 #include "app/files/safe_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of the program's designed forms shows whole: each label, button, check box, radio
 // and frame title of the planner, the options dialog, the About dialog (both pages) and the
 // profile editor is at least as wide and as high as its text needs in the font it shows it in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help's own tables: the page for each context number and the reading of the help lists.
 #include "app/help/help_topics.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help pages that ship with the program: every page the program or a list opens exists,
 // every link and anchor leads somewhere, every page can be reached from the contents.
 #include "app/help/help_topics.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window as the program opens it: the page per command and context number, links,
 // the contents and the index, one window a run, and missing folders and pages.
 #include "app/help/help.h"

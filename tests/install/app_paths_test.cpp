@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program looks for its data and its assets, for each way it can be laid out on disk:
 // an installed copy (bin/ and share/quillmark/), a portable copy, and QUILLMARK_HOME.
 #include "app/shell/app_paths.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a user gets it: made by CPack from the build folder, unpacked into a
 # temporary root, its desktop and AppStream files validated, its dependencies present on this
 # system, and the installed program run headless with --pdf against a temporary home.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package passes lintian: no error and no warning (informational notes aside), with a
 # machine-readable copyright file, a changelog and a proper description.
 #   package_lintian.sh BUILD_FOLDER

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message dialog on its own in a small program of its own (pictures, the frame probe): the
 // program's fonts and the dialog's design step and events, with an optional form of the caller's.

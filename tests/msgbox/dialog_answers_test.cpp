@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Driving the real dialog: the buttons it makes, the focus it starts with, and the answer that
 // each way of leaving it gives, with the checkbox folded into the sign.
 #include "dialog_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shows the real message dialog on the offscreen platform, with the program's fonts, and
 // answers it from a script that runs once it has started. A host form "HOST" with a Save button

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real dialog's controls: where they stand, in which fonts and colours, how the owner-drawn
 // buttons look, and that the texts fit the labels made for them.
 #include "dialog_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text measure with round numbers: one column a character, two in font 10 (the headline
 // font), so that layouts can be worked out by hand; one row a line, a row and a half in font 10.

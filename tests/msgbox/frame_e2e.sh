@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs frame_probe under a window manager (Openbox) on the X display of xvfb-run.
 #   frame_e2e.sh PROBE
 set -uo pipefail

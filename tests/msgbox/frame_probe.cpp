@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message dialog's frame under a real window manager: the dialog asks for a close box only,
 // the window manager offers neither maximising nor resizing, and the window is a dialog of its owner. Run
 // under an X display with a window manager (frame_e2e.sh starts Openbox on Xvfb); the window manager's own

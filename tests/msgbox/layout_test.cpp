@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog's layout worked out by hand with the fake measure (one column a character, one row
 // a line): margins, the text column, the picture column, the button row and the minimum size.
 #include "fake_measure.h"

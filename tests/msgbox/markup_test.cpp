@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the dialog's markup: brace groups, the keys of each place, the button list and the
 // option letters.
 #include "msgbox/brace_group.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the question asked before the built-in profiles are restored and saves a picture of the
 // dialog, for the documentation and for a person to look at. Run it under a real X display,
 // with a window manager for the window's frame and caption:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word wrap of the dialog's text blocks, measured with one column a character.
 #include "fake_measure.h"
 #include "msgbox/word_wrap.h"

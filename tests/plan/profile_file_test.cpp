@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan/profile_file.h"
 
 #include "tests/support/temp_folder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planner's fields as a user types into them: money and percentages, profiles and totals,
 // the budget ratios and the slider, the keys every field handles.
 #include "tests/planner/planner_fixture.h"

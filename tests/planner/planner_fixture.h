@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real planner window on the offscreen platform, over a data folder of its own.
 #include "app/settings/settings_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rebuilding the Business Profiles from the planner's menu, and the date pickers' day numbers.
 #include "tests/planner/planner_fixture.h"
 

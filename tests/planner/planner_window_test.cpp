@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planner window as it opens, its command states, its help topics and its placement.
 #include "app/about/about_ids.h"
 #include "app/help/help.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plan files as bytes on disk: what a saved plan holds, what survives a save over it, and every
 // kind of file that is not a plan refused with its reason.
 #include "plan/plan_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a plan on a full disk leaves the old plan file byte for byte and tells why. Needs a
 // small tmpfs (root); elsewhere the whole program reports itself Not Run.
 #include "plan/plan_file.h"

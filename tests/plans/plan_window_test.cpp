@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plans on the real planner window: Save Plan As, Open Plan, New Plan and Recent Plans; the
 // unsaved-changes question on every way of leaving a plan; files that are not plans; a profile
 // that changed since the plan was saved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default ratios: the limits applied to typed ratio texts, and their reading from the file.
 #include "app/settings/settings_file.h"
 #include "prefs/default_ratios.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MonoChart switch saved in the options dialog, as the printed proposal shows it.
 #include "report/page_layer.h"
 #include "tests/prefs/options_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The currency chosen in the options dialog: taken over on Save, the planner's money re-shown in
 // it, and kept for the next start.
 #include "tests/prefs/options_fixture.h"

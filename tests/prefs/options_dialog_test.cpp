@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog over the planner: what it shows, when it asks, what its save stores, the
 // ratio fields, tooltips, keys and help.
 #include "tests/prefs/options_fixture.h"

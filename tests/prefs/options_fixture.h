@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real options dialog over the real planner window, with a data folder of its own. The dialog
 // is modal: a test gives what it does inside it to inDialog(), which opens it from the planner's

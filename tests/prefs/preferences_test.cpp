@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options word and the currency as loaded from section "Options" of the settings file.
 #include "app/settings/settings_file.h"
 #include "prefs/options.h"

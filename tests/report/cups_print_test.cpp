@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing through a real print queue: a private CUPS scheduler with a cups-pdf printer, set up
 // by cups/start_cupsd.sh. The proposal goes to it through the program's own printing (as the
 // preview's Print does) and as the PDF file the program writes, sent with lp; the queue's PDFs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plan > Export Monthly Table... on the real planner window: the table of the window's plan in the
 // file the user chose, and the notices for a plan not ready and a file that cannot be written.
 #include "msgbox/message_dialog.h"

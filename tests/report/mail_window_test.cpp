@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plan > Send Proposal by E-mail... on the real planner window, with a recording stand-in for
 // xdg-email first on PATH: what the mail program is given, and what the user is told and offered
 // when there is no mail program.

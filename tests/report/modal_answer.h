@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers a Qt dialog that a test's next call opens modally: once a modal widget of the type
 // shows, `answer` runs inside its loop. A dialog that the answer leaves open is rejected, so the

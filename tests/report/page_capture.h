@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the pages ended while it lives, and leaves the page layer without a sink afterwards.
 #include "report/page_layer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built program run as a user runs it: quillmark --pdf FILE [--plan PLAN], the PDF read
 // back with pdftotext, the refusals with their exit codes, and the data folder left as it was.
 #include "tests/report/pdf_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A PDF file read back as a reader shows it: its text laid out by pdftotext (poppler-utils).
 #include <QImage>

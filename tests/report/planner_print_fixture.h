@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real planner window on the offscreen platform, over a data folder of its own whose
 // settings file remembers a filled plan: "Florists" from November 2018, $12,000 at $50 an ad,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print preview on its own: the whole page at first, fit page and width, zoom by buttons,
 // keys and the wheel, Save as PDF, Print, Close, and the notice for a PDF that
 // cannot be written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When a plan may be printed, and the command line of the PDF mode.
 #include "report/pdf_arguments.h"
 #include "report/print_readiness.h"

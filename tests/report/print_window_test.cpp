@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Print from the real planner window: what the proposal reads back from the window's texts,
 // where the page goes, and the notice when it has nowhere to go.
 #include "msgbox/message_dialog.h"

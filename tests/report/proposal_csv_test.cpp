@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monthly table as CSV: its bytes, its quoting, and every figure against the recorded page.
 #include "report/proposal_csv.h"
 #include "report/proposal_drawing.h"

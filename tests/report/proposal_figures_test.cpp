@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/proposal_figures.h"
 
 #include "tests/report/proposal_fixture.h"

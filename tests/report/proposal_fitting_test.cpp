@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page fits its texts: long names and amounts of seven to nine digits, in every currency,
 // printed to PDF and read back with pdftotext. No two texts overlap, no text runs over a rule
 // or out of its box, names are shortened with "…" only at the readable minimum, and every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A filled plan to print and helpers that look things up on the recorded proposal page.
 #include "report/page_record.h"

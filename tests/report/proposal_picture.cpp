@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the sample plan to a picture or a PDF, for the docs and for looking at the page:
 //   proposal_picture FILE.png [DOTS_PER_INCH]   (150 when not given)
 //   proposal_picture FILE.pdf

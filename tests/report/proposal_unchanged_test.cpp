@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plans whose texts fit their places print exactly as they always have: every operation of their
 // pages, with its position, size and font, is compared with the pages kept in ordinary_pages.txt.
 //

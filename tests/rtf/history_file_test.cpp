@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own History.rtf, as the About dialog's history page shows it.
 #include "tests/rtf/shown_document.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Broken, truncated and hostile input: never a crash or a hang, and what could be read is shown.
 #include "app/rtf/rtf_to_html.h"
 #include "tests/rtf/shown_document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the text looks: character formats, colours, sizes and paragraph layout.
 #include "tests/rtf/shown_document.h"
 

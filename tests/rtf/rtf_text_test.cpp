@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text a reader sees: paragraphs, breaks, escapes, characters, and what is left out.
 #include "tests/rtf/shown_document.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/rtf/shown_document.h"
 
 #include "app/rtf/rtf_to_html.h"

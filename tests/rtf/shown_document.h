@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a reader of the history page sees of an RTF text: the HTML of RtfToHtml put through
 // QTextDocument, as the rich-text view does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files that are not what a settings file should be: random bytes, zero bytes, huge lines, odd line
 // ends. Nothing may crash or hang, and a write must change only what it is about: every other value
 // reads the same before and after it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The private-profile layer against the settings-file cases: each row starts from a file (or none),
 // runs reads, writes and outside changes in order, and ends with the bytes the file must hold.
 // Every write is also checked to replace the file whole: a second name made for the old file beforehand

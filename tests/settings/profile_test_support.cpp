@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/settings/profile_test_support.h"
 
 #include "tests/support/temp_folder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GETINI and PutIni over the private-profile layer: the fixed buffers they copy into, the spaces
 // they strip and the tabs they keep, and the file names they are given.
 #include "app/settings/settings_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes that cannot be done: each must report failure and leave the folder exactly as it was, with
 // no temporary file left behind. Permissions do not stop root, so those cases are skipped there; the
 // missing folder and the folder in the file's place show the same guarantee for every user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A disk that really fills up: a small tmpfs mounted on a fresh folder, unmounted and removed when
 // the test ends. Mounting needs root (CI runs as root); where it is impossible Mount() gives nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() for tests that need a QApplication. The offscreen platform is chosen unless the
 // caller asked for another one (an X display in an end-to-end run, say). A run whose tests were
 // all skipped reports itself so.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a picture of the whole X display, for a person to look at what the program shows while a
 // script drives it, or of one part of it (a window with its frame). Not a test.
 //   screen_grab OUTPUT.png [X Y WIDTH HEIGHT]

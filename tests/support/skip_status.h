@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A test program whose tests were all skipped (a fault it could not set up on this machine) ends
 // with kSkippedExitCode, which CTest reports as "Not Run" instead of "Passed".

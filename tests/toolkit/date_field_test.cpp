@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date pickers on real widgets: one Tab leaves them, the arrow keys move between their parts,
 // and a short year or a pasted date is read as the field is left.
 #include "app/toolkit/ez.h"

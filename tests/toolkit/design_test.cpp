@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a designed form gets on real widgets: the status bar's parts and texts, the toolbar's
 // three looks from image lists and its buttons' enabling, texts given in a control's
 // creation-pending event, numbered fonts and palette colours; and the events raised when a menu

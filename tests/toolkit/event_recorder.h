@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A test fixture that installs the toolkit with callbacks recording every event, lets a test
 // answer events (changing the value or setting cancel) and design forms of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's event model on real widgets: which events a user's actions raise, in which order,
 // and what handlers can do with the value and cancel flags.
 #include "app/toolkit/ez.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/update/scripted_server.h"
 #include "update/download_errors.h"
 #include "update/http_download.h"

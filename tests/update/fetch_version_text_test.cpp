@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/update/scripted_server.h"
 #include "tests/update/tls_server.h"
 #include "update/fetch_version_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/chunk_size_line.h"
 #include "update/http_request.h"
 #include "update/http_response_header.h"

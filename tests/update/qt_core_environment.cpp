@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network tests need a QCoreApplication for Qt Network's event handling, and direct connections:
 // a proxy configured on the machine must never see the loopback test traffic.
 #include <QCoreApplication>

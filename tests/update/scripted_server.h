@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small HTTP server for the tests, on 127.0.0.1 at a port the system chooses. It runs in its own
 // thread and answers one connection per scripted reply, in order: it reads the request header, then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An https server for one request on 127.0.0.1, with a self-signed certificate: it answers "ok" only
 // when the client accepts the certificate.

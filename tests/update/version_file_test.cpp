@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/host_port.h"
 #include "update/installer_name.h"
 #include "update/installer_target.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update check of the real planner against Debian's nginx on 127.0.0.1, with the version file
 // address and today's date given through the environment as an end-to-end run gives them.
 #include "nginx_server.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Debian's nginx on 127.0.0.1 for the end-to-end tests: started in the foreground with a
 // configuration of its own in a temporary folder, on a free port, serving the files the test puts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built program run as a user runs it, for the end-to-end tests: a process with an environment
 // of its own (data folder, date, version file address), and a virtual X display with a keyboard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built program itself, started as a user starts it, over a data folder of its own: the
 // automatic check at start-up against nginx on the days the date is set to (offscreen); the offer
 // answered from the keyboard on a virtual X display (Xvfb, xdotool), after which the program

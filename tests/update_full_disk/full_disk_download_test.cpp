@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check's download when the data folder's disk is full: an earlier file of the installer's name
 // stays byte for byte, nothing is recorded, the settings file is intact and the user is told.
 #include "tests/update_window/update_window_fixture.h"

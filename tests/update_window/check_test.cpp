@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check from the planner's menu and at start-up against a scripted server on 127.0.0.1: the
 // dialogs, the download into the data folder with its record, and what a declined offer leaves.
 #include "update_window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The download window and what the check does when a download does not complete: the planner,
 // hidden while "ZD" shows the download, is shown again; nothing is recorded and no file is left.
 #include "update_window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The due test of the automatic check: on the first start, then not for ten days, then again on the
 // eleventh; never when the user has turned automatic checks off.
 #include "update_window_fixture.h"

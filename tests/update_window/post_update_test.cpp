@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start after an update: the congratulation or the failure notice, each shown once, the update
 // information window, and the clean-up of the installer and the updater program.
 #include "update_window_fixture.h"

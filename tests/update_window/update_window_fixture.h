@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real planner window on the offscreen platform over a data folder of its own, with the
 // program's dispatchers, so that the update check runs from the planner's menu and its started

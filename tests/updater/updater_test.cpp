@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The updater's steps on real files and processes, and the updater program handed installers it
 // must refuse: it never installs them, and starts the program again without "/update" so that the
 // program reports the failure at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toolkit's own state: forms, their controls, menus, images and the settings that apply to
 // the next control created. Only the toolkit's files include this header.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few Qt widget classes of the toolkit's own.
 #include <QDateEdit>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a private CUPS scheduler with one cups-pdf queue for the print test, all of it under
 # the folder given as $1, and installs cups and the cups-pdf printer first when they are missing.
 #   start_cupsd.sh FOLDER QUEUE
