@@ -34,7 +34,8 @@ std::uint16_t FreeLoopbackPort() {
     return probe.serverPort();
 }
 
-std::string Configuration(const std::string& folder, const std::string& root, std::uint16_t port) {
+std::string Configuration(const std::string& folder, const std::string& root, std::uint16_t port,
+                          std::uint16_t tlsPort, const std::string& certificate, const std::string& key) {
     std::ostringstream conf;
     conf << "daemon off;\n"
          << "master_process off;\n"
@@ -53,8 +54,15 @@ std::string Configuration(const std::string& folder, const std::string& root, st
          << "  server {\n"
          << "    listen 127.0.0.1:" << port << ";\n"
          << "    root " << root << ";\n"
-         << "  }\n"
-         << "}\n";
+         << "  }\n";
+    if (!certificate.empty())
+        conf << "  server {\n"
+             << "    listen 127.0.0.1:" << tlsPort << " ssl;\n"
+             << "    ssl_certificate " << certificate << ";\n"
+             << "    ssl_certificate_key " << key << ";\n"
+             << "    root " << root << ";\n"
+             << "  }\n";
+    conf << "}\n";
     return conf.str();
 }
 
@@ -66,7 +74,8 @@ bool Answers(std::uint16_t port) {
 
 } // namespace
 
-NginxServer::NginxServer() {
+NginxServer::NginxServer(std::string certificate, std::string key)
+    : certificate_(std::move(certificate)), key_(std::move(key)) {
     if (!NginxInstalled()) InstallNginx();
     if (!NginxInstalled()) {
         failure_ = "nginx is not installed and could not be installed";
@@ -81,7 +90,10 @@ bool NginxServer::start() {
     std::filesystem::create_directories(folder_.path() / "www");
     std::filesystem::create_directories(folder_.path() / "temp");
     port_ = FreeLoopbackPort();
-    folder_.write("nginx.conf", Configuration(folder, root(), port_));
+    tlsPort_ = 0;
+    for (int tries = 0; !certificate_.empty() && tries < 10 && (tlsPort_ == 0 || tlsPort_ == port_); ++tries)
+        tlsPort_ = FreeLoopbackPort();
+    folder_.write("nginx.conf", Configuration(folder, root(), port_, tlsPort_, certificate_, key_));
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.start(QString::fromLatin1(kNginx),
                    {QStringLiteral("-p"), QString::fromStdString(folder + "/"), QStringLiteral("-e"),

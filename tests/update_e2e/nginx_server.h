@@ -11,7 +11,8 @@
 
 class NginxServer {
   public:
-    NginxServer();
+    // With a certificate and key (PEM files) it also serves the same files over https.
+    explicit NginxServer(std::string certificate = "", std::string key = "");
     ~NginxServer();
     NginxServer(const NginxServer&) = delete;
     NginxServer& operator=(const NginxServer&) = delete;
@@ -22,6 +23,9 @@ class NginxServer {
     // "127.0.0.1:port", as a version file names the host.
     std::string host() const { return "127.0.0.1:" + std::to_string(port_); }
     std::string address(const std::string& path) const { return "http://" + host() + path; }
+    std::string secureAddress(const std::string& path) const {
+        return "https://127.0.0.1:" + std::to_string(tlsPort_) + path;
+    }
 
     // Puts a file under the web root ("files/setup.exe" is served as /files/setup.exe).
     void serve(const std::string& path, const std::string& bytes) const;
@@ -35,5 +39,8 @@ class NginxServer {
     TempFolder folder_;
     QProcess process_;
     std::uint16_t port_ = 0;
+    std::uint16_t tlsPort_ = 0;
+    std::string certificate_;
+    std::string key_;
     std::string failure_;
 };

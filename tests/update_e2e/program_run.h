@@ -52,10 +52,12 @@ class ProgramRun {
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
                            QString::fromStdString(runtime_.path().string()));
         environment.insert(QStringLiteral("TMPDIR"), QString::fromStdString(runtime_.path().string()));
-        process_.setProcessEnvironment(environment);
-        process_.setProcessChannelMode(QProcess::MergedChannels);
+        // The extra variables go in before the environment is handed to the process: a copy
+        // taken earlier would start the program without them.
         for (const auto& [name, value] : extra)
             environment.insert(QString::fromStdString(name), QString::fromStdString(value));
+        process_.setProcessEnvironment(environment);
+        process_.setProcessChannelMode(QProcess::MergedChannels);
         process_.start(QString::fromStdString(program), arguments);
         started_ = process_.waitForStarted(kStopLimitMs);
     }
