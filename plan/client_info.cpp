@@ -12,6 +12,7 @@
 #include "plan/money.h"
 #include "plan/number_text.h"
 #include "plan/plan_fields.h"
+#include "plan/plan_file.h"
 #include "plan/plan_state.h"
 #include "plan/planner_fields.h"
 #include "prefs/options.h"
@@ -29,18 +30,8 @@ const std::string& File() {
 std::string Read(const char* key, const char* fallback) {
     return GETINI(File(), kInfo, key, fallback);
 }
-// Values are stored without their outer spaces. Reading a value takes one pair of matching
-// quotes off it, so a text that begins and ends with the same quote is written inside another
-// pair and comes back as it was.
-std::string StoredForm(std::string value) {
-    value.erase(0, value.find_first_not_of(' '));
-    value.erase(value.find_last_not_of(' ') + 1);
-    const bool quoted =
-        value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
-    return quoted ? '"' + value + '"' : value;
-}
 void Write(const char* key, const std::string& value) {
-    PutIni(File(), kInfo, key, StoredForm(value));
+    PutIni(File(), kInfo, key, StoredPlanText(value));
 }
 
 // A list's item with the text, or the first item when the list no longer has one.
