@@ -67,12 +67,6 @@ std::optional<std::string> MissingProfile(const std::string& name) {
     return "the profile \"" + name + "\" is not among the Business Profiles of " + ProfileFilePath();
 }
 
-std::optional<std::string> WhyPlannerCannotPrint() {
-    return WhyNotPrintable({EZ_GETTEXT(kForm, kClient), EZ_GETTEXT(kForm, kStation),
-                            EZ_GETTEXT(kForm, kSalesrep), EZ_GETTEXT(kForm, kBudget),
-                            EZ_GETTEXT(kForm, kTotal)});
-}
-
 // The proposal in the PDF file; the reason when it could not be written.
 FileResult WriteProposal(const ProposalInputs& inputs, const QString& pdfFile) {
     FileResult written = FileResult::Failed("the proposal was not drawn");

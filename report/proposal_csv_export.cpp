@@ -25,9 +25,7 @@ FileResult WriteProposalCsv(const ProposalInputs& inputs, const QString& path) {
 
 void ExportMonthlyTable() {
     // The table holds the printed page's figures, so it is offered for the plans Print takes.
-    const auto refusal = WhyNotPrintable({EZ_GETTEXT(kForm, kClient), EZ_GETTEXT(kForm, kStation),
-                                          EZ_GETTEXT(kForm, kSalesrep), EZ_GETTEXT(kForm, kBudget),
-                                          EZ_GETTEXT(kForm, kTotal)});
+    const auto refusal = WhyPlannerCannotPrint();
     if (refusal) {
         ShowNotice(kNoticeTitle, "The plan cannot be exported yet: " + *refusal + ".",
                    "Complete the plan as for printing, then try again.");

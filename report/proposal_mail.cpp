@@ -93,9 +93,7 @@ MailHandOff HandProposalToMail(const PageRecord& page, const QString& subject, s
 }
 
 void SendProposalByEmail() {
-    const auto refusal = WhyNotPrintable({EZ_GETTEXT(kForm, kClient), EZ_GETTEXT(kForm, kStation),
-                                          EZ_GETTEXT(kForm, kSalesrep), EZ_GETTEXT(kForm, kBudget),
-                                          EZ_GETTEXT(kForm, kTotal)});
+    const auto refusal = WhyPlannerCannotPrint();
     if (refusal) {
         ShowNotice(kNoticeTitle, "The plan cannot be sent yet: " + *refusal + ".",
                    "Complete the plan as for printing, then try again.");

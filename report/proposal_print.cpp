@@ -8,6 +8,7 @@
 #include "msgbox/message_dialog.h"
 #include "prefs/options.h"
 #include "report/planner_proposal.h"
+#include "report/print_readiness.h"
 #include "report/proposal.h"
 
 using namespace qm;
@@ -35,6 +36,12 @@ ProposalInputs ReadPlannerProposal() {
     in.currency = Prefs().CurrencyOption;
     in.monoChart = OptionOn(kMonoChart);
     return in;
+}
+
+std::optional<std::string> WhyPlannerCannotPrint() {
+    return WhyNotPrintable({EZ_GETTEXT(kForm, kClient), EZ_GETTEXT(kForm, kStation),
+                            EZ_GETTEXT(kForm, kSalesrep), EZ_GETTEXT(kForm, kBudget),
+                            EZ_GETTEXT(kForm, kTotal)});
 }
 
 void PrintProposal() {
