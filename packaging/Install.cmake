@@ -57,7 +57,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt and C++ libraries come from dpkg-shlibdeps; what is loaded at run time and never
 # linked (the X11 platform plugin, the fonts the forms and the page are measured in) is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-open-sans")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation2, fonts-open-sans")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, pkexec")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

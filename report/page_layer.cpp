@@ -91,6 +91,11 @@ void dpRect(std::int16_t doc, float left, float top, float right, float bottom, 
         document->page.operations.emplace_back(PageRect{left, top, right, bottom, width, fill, line});
 }
 
+void dpImage(std::int16_t doc, float left, float top, float right, float bottom, std::string_view encoded) {
+    if (OpenDocument* document = Find(doc))
+        document->page.operations.emplace_back(PageImage{left, top, right, bottom, std::string(encoded)});
+}
+
 std::int16_t dpEndDoc(std::int16_t doc, int /*outputMode*/) {
     auto found = Layer().open.find(doc);
     if (found == Layer().open.end()) return 0;

@@ -35,6 +35,9 @@ void dpLine(std::int16_t doc, float x1, float y1, float x2, float y2, float widt
 void dpRect(std::int16_t doc, float left, float top, float right, float bottom, float width, PageColour fill,
             PageColour line);
 
+// A picture (the bytes of a PNG or JPEG file) drawn to fill the box.
+void dpImage(std::int16_t doc, float left, float top, float right, float bottom, std::string_view encoded);
+
 // Ends the description and hands the page to the sink. Returns 1 when the sink put it out, 0
 // when it did not or the handle is not an open document. `outputMode` selects nothing.
 std::int16_t dpEndDoc(std::int16_t doc, int outputMode);

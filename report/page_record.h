@@ -57,7 +57,14 @@ struct PageRect {
     PageColour line = kPageBlack;
 };
 
-using PageOperation = std::variant<PageText, PageLine, PageRect>;
+// A picture drawn into the box, filling it (the caller keeps its proportions). `encoded` is the
+// picture as the bytes of a PNG or JPEG file; one that cannot be decoded draws nothing.
+struct PageImage {
+    float left = 0, top = 0, right = 0, bottom = 0;
+    std::string encoded;
+};
+
+using PageOperation = std::variant<PageText, PageLine, PageRect, PageImage>;
 
 struct PageRecord {
     std::string title; // code page 1252

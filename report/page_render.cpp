@@ -5,14 +5,15 @@
 #include "report/page_fonts.h"
 #include "report/print_job.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QBuffer>
 
 #include <cmath>
 #include <variant>
@@ -57,6 +58,15 @@ class OperationPainter {
         painter_.setFont(font);
         painter_.setPen(Qt::black);
         painter_.drawText(baseline, line);
+    }
+
+    void operator()(const PageImage& picture) const {
+        QImage image;
+        if (!image.loadFromData(reinterpret_cast<const uchar*>(picture.encoded.data()),
+                                static_cast<int>(picture.encoded.size())))
+            return;
+        painter_.drawImage(
+            QRectF(At(picture.left, picture.top), At(picture.right, picture.bottom)).normalized(), image);
     }
 
   private:
@@ -131,7 +141,8 @@ FileResult WriteProposalPdf(const PageRecord& page, const QString& path) {
     // failed write never leaves half a PDF in place of the one that was there.
     const std::optional<QByteArray> bytes = ProposalPdfBytes(page);
     if (!bytes) return FileResult::Failed("the page could not be drawn");
-    return WriteFileAtomically(path, std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
+    return WriteFileAtomically(path,
+                               std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
 }
 
 PrintResult PrintPageOn(QPrinter& printer, const PageRecord& page) {

@@ -2,6 +2,7 @@
 #pragma once
 // The pieces of the proposal page, drawn in this order on an open page description.
 #include "report/proposal_figures.h"
+#include "report/station_page.h"
 
 #include <array>
 #include <cstdint>
@@ -15,12 +16,17 @@ struct ProposalColumn {
 };
 using ProposalColumns = std::array<ProposalColumn, 12>;
 
-// The headline, the chart frame, the average line and the two budget headings.
-void DrawHeadline(std::int16_t doc, const ProposalFigures& figures);
+// The headline, the chart frame, the average line and the two budget headings. The two
+// headline lines stay centred and clear of anything left of `clearFrom` (the logo).
+void DrawHeadline(std::int16_t doc, const ProposalFigures& figures, float clearFrom);
 // The twelve columns from the start month: labels, bars, percentage tags, Base and Events boxes.
 ProposalColumns DrawColumns(std::int16_t doc, const ProposalFigures& figures);
 // The Events bracket over the chart and the Base bracket under the month boxes.
 void DrawLegends(std::int16_t doc, const ProposalFigures& figures);
+// Where the headline must begin at the earliest: right of the logo, or the page's left margin.
+float HeadlineClearFrom(const StationOnPage& station);
+// The logo and the footer line, each only when there is one.
+void DrawStation(std::int16_t doc, const StationOnPage& station);
 // The "MONTHLY TOTALS" table and the summary under it.
 void DrawMonthlyTotals(std::int16_t doc, const ProposalFigures& figures, const ProposalColumns& columns);
 

@@ -12,10 +12,11 @@ constexpr float kChartTop = 0.9f, kChartBottom = 7.0f;
 constexpr float kAverageLineEnd = 7.98f;
 constexpr float kHeadlinePoints = 12, kPresenterPoints = 10, kDatePoints = 9, kBudgetPoints = 10;
 
-// The headline stays centred and clear of the presentation date at the right of its line.
-float HeadlineSpace(const std::string& date) {
+// The headline stays centred, clear of what lies left of it and of the presentation date at the
+// right of its line.
+float HeadlineSpace(const std::string& date, float clearFrom) {
     const float dateLeft = kRightEdge - TextWidthInches(date, PageFontOf(kDatePoints, kPlain));
-    return 2 * std::min(kCentre - kLeftEdge, dateLeft - kTextGap - kCentre);
+    return 2 * std::min(kCentre - clearFrom, dateLeft - kTextGap - kCentre);
 }
 
 void DrawFitted(std::int16_t doc, float x, float y, int alignment, const FittedLine& line) {
@@ -25,14 +26,15 @@ void DrawFitted(std::int16_t doc, float x, float y, int alignment, const FittedL
 
 } // namespace
 
-void DrawHeadline(std::int16_t doc, const ProposalFigures& f) {
+void DrawHeadline(std::int16_t doc, const ProposalFigures& f, float clearFrom) {
+    clearFrom = std::max(clearFrom, kLeftEdge);
     const std::string date = "Presented: " + f.presentationDate;
     DrawFitted(doc, kCentre, 0.5f, 1,
                FitLineWithNames({{"Yearly Proposal for "}, {f.client, true}}, PageFontOf(kHeadlinePoints),
-                                HeadlineSpace(date)));
+                                HeadlineSpace(date, clearFrom)));
     DrawFitted(doc, kCentre, 0.7f, 1,
                FitLineWithNames({{"Presented by: "}, {f.salesrep, true}, {", "}, {f.station, true}},
-                                PageFontOf(kPresenterPoints), kRightEdge - kLeftEdge));
+                                PageFontOf(kPresenterPoints), 2 * (kCentre - clearFrom)));
     SelectFont(doc, kDatePoints, kPlain);
     dpText(doc, kRightEdge, 0.5f, 2, date);
 

@@ -43,6 +43,10 @@ struct OperationLine {
         out << "rect " << Number(r.left) << ' ' << Number(r.top) << ' ' << Number(r.right) << ' '
             << Number(r.bottom) << ' ' << Number(r.width) << ' ' << r.fill << ' ' << r.line << '\n';
     }
+    void operator()(const PageImage& i) const {
+        out << "image " << Number(i.left) << ' ' << Number(i.top) << ' ' << Number(i.right) << ' '
+            << Number(i.bottom) << ' ' << i.encoded.size() << " bytes\n";
+    }
 };
 
 std::string Describe(const PageRecord& page) {
