@@ -65,6 +65,8 @@ class OperationPainter {
         if (!image.loadFromData(reinterpret_cast<const uchar*>(picture.encoded.data()),
                                 static_cast<int>(picture.encoded.size())))
             return;
+        // A logo keeps its sharp edges: the PDF stores it without lossy compression.
+        painter_.setRenderHint(QPainter::LosslessImageRendering);
         painter_.drawImage(
             QRectF(At(picture.left, picture.top), At(picture.right, picture.bottom)).normalized(), image);
     }

@@ -19,6 +19,7 @@
 #include "report/planner_proposal.h"
 #include "report/print_readiness.h"
 #include "report/proposal.h"
+#include "report/station_for_page.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -68,13 +69,13 @@ std::optional<std::string> MissingProfile(const std::string& name) {
 }
 
 // The proposal in the PDF file; the reason when it could not be written.
-FileResult WriteProposal(const ProposalInputs& inputs, const QString& pdfFile) {
+FileResult WriteProposal(const ProposalInputs& inputs, const QString& pdfFile, const StationOnPage& station) {
     FileResult written = FileResult::Failed("the proposal was not drawn");
     SetPageSink([&](const PageRecord& page) {
         written = WriteProposalPdf(page, pdfFile);
         return written.ok;
     });
-    const bool built = BuildProposal(inputs);
+    const bool built = BuildProposal(inputs, station);
     SetPageSink({});
     if (!built && written) return FileResult::Failed("the proposal was not drawn");
     return written;
@@ -82,6 +83,16 @@ FileResult WriteProposal(const ProposalInputs& inputs, const QString& pdfFile) {
 
 QString Failure(const QString& what, const std::string& why) {
     return what + QStringLiteral(": ") + FromCp1252(why);
+}
+
+// The station's details of the data folder, for every page of the run. A logo that cannot be
+// read is left out with a warning; the pages are still written.
+StationOnPage StationForRun() {
+    StationForPage station = LoadStationForPage(Paths().settingsFile);
+    if (!station.logoProblem.empty())
+        std::fprintf(stderr, "quillmark: warning: %s\n",
+                     FromCp1252(LogoLeftOutLine(station)).toLocal8Bit().constData());
+    return std::move(station.page);
 }
 
 // --pdf FILE [--plan PLAN]: empty when the PDF was written; otherwise what went wrong.
@@ -98,16 +109,15 @@ QString ExportInfoSection(const PdfRequest& request) {
     if (refusal) return Failure(QStringLiteral("cannot print the plan in ") + planFile, *refusal);
     const FileResult written = request.writeInstead
                                    ? request.writeInstead(ReadPlannerProposal(), request.pdfFile)
-                                   : WriteProposal(ReadPlannerProposal(), request.pdfFile);
-    if (!written)
-        return Failure(QStringLiteral("cannot write ") + request.pdfFile, written.reason);
+                                   : WriteProposal(ReadPlannerProposal(), request.pdfFile, StationForRun());
+    if (!written) return Failure(QStringLiteral("cannot write ") + request.pdfFile, written.reason);
     return {};
 }
 
 // A plan file to a PDF: empty when it was written; otherwise what went wrong. The plan carries
 // everything the page needs, so no window is built: the page reads what the planner would show
 // once it had opened the plan.
-QString ExportPlanFile(const QString& planFile, const QString& pdfFile) {
+QString ExportPlanFile(const QString& planFile, const QString& pdfFile, const StationOnPage& station) {
     const PlanRead read = ReadPlanFile(planFile);
     if (!read.plan) return Failure(QStringLiteral("cannot print the plan ") + planFile, read.reason);
     const ProposalInputs inputs = ProposalOfPlan(*read.plan, OptionOn(kMonoChart));
@@ -115,8 +125,9 @@ QString ExportPlanFile(const QString& planFile, const QString& pdfFile) {
     if (auto refusal =
             WhyNotPrintable({inputs.client, inputs.station, inputs.salesrep, inputs.budget, "100.0"}))
         return Failure(QStringLiteral("cannot print the plan ") + planFile, *refusal);
-    if (const FileResult written = WriteProposal(inputs, pdfFile); !written)
-        return Failure(QStringLiteral("cannot write ") + pdfFile + QStringLiteral(" for the plan ") + planFile,
+    if (const FileResult written = WriteProposal(inputs, pdfFile, station); !written)
+        return Failure(QStringLiteral("cannot write ") + pdfFile + QStringLiteral(" for the plan ") +
+                           planFile,
                        written.reason);
     return {};
 }
@@ -145,8 +156,9 @@ QStringList Export(const PdfRequest& request) {
         return failure.isEmpty() ? QStringList() : QStringList{failure};
     }
     LoadPreferences(Paths().settingsFile);
+    const StationOnPage station = StationForRun();
     if (request.pdfFolder.isEmpty()) {
-        const QString failure = ExportPlanFile(request.plans.constFirst(), request.pdfFile);
+        const QString failure = ExportPlanFile(request.plans.constFirst(), request.pdfFile, station);
         return failure.isEmpty() ? QStringList() : QStringList{failure};
     }
     QStringList failures;
@@ -159,7 +171,8 @@ QStringList Export(const PdfRequest& request) {
                             QStringLiteral(": another plan of this batch already goes to ") + pdf;
             continue;
         }
-        if (const QString failure = ExportPlanFile(plan, pdf); !failure.isEmpty()) failures << failure;
+        if (const QString failure = ExportPlanFile(plan, pdf, station); !failure.isEmpty())
+            failures << failure;
     }
     return failures;
 }

@@ -2,6 +2,7 @@
 #pragma once
 // The proposal as the planner window holds it, and the Print command.
 #include "report/proposal_inputs.h"
+#include "report/station_page.h"
 
 #include <optional>
 #include <string>
@@ -15,3 +16,9 @@ ProposalInputs ReadPlannerProposal();
 // months that do not total "100.0"); nothing when it can. Print, the PDF mode, the export and the
 // e-mail all take the same plans.
 std::optional<std::string> WhyPlannerCannotPrint();
+
+// The station's logo and footer for a page printed from the window. A logo that cannot be read
+// is told in a notice (below) and left out; the page is printed without it.
+StationOnPage StationForPrinting();
+inline constexpr const char* kLogoLeftOutTitle = "Logo Left Out";
+inline constexpr const char* kLogoLeftOutAdvice = "Choose another in Plan > Station & Contact.";

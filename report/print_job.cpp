@@ -28,9 +28,12 @@ std::string Option(const cups_dest_t& dest, const char* key) {
 
 const char* SidesOption(QPrinter::DuplexMode duplex) {
     switch (duplex) {
-    case QPrinter::DuplexLongSide: return "two-sided-long-edge";
-    case QPrinter::DuplexShortSide: return "two-sided-short-edge";
-    default: return "one-sided";
+    case QPrinter::DuplexLongSide:
+        return "two-sided-long-edge";
+    case QPrinter::DuplexShortSide:
+        return "two-sided-short-edge";
+    default:
+        return "one-sided";
     }
 }
 
@@ -40,19 +43,23 @@ PrintResult SubmitPdfToPrinter(const QByteArray& pdf, const QPrinter& printer, c
     const QByteArray name = printer.printerName().toUtf8();
     if (name.isEmpty()) return {false, "no printer was chosen"};
     if (!NamedDest(name))
-        return {false, "the print system does not know the printer (" + std::string(cupsLastErrorString()) + ")"};
+        return {false,
+                "the print system does not know the printer (" + std::string(cupsLastErrorString()) + ")"};
 
     QTemporaryFile file;
     if (!file.open() || file.write(pdf) != pdf.size() || !file.flush())
-        return {false, "the page could not be handed to the print system: " + file.errorString().toStdString()};
+        return {false,
+                "the page could not be handed to the print system: " + file.errorString().toStdString()};
 
     int count = 0;
     cups_option_t* options = nullptr;
-    count = cupsAddOption("copies", std::to_string(std::max(1, printer.copyCount())).c_str(), count, &options);
+    count =
+        cupsAddOption("copies", std::to_string(std::max(1, printer.copyCount())).c_str(), count, &options);
     count = cupsAddOption("media", "na_letter_8.5x11in", count, &options);
     count = cupsAddOption("sides", SidesOption(printer.duplex()), count, &options);
-    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, name.constData(), file.fileName().toLocal8Bit().constData(),
-                                   FromCp1252(title).toUtf8().constData(), count, options);
+    const int job =
+        cupsPrintFile2(CUPS_HTTP_DEFAULT, name.constData(), file.fileName().toLocal8Bit().constData(),
+                       FromCp1252(title).toUtf8().constData(), count, options);
     cupsFreeOptions(count, options);
     if (job == 0) return {false, cupsLastErrorString()};
 

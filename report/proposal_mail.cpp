@@ -40,7 +40,7 @@ std::optional<PageRecord> RecordPlannerProposal(bool& drawn) {
         recorded = page;
         return true;
     });
-    drawn = BuildProposal(ReadPlannerProposal());
+    drawn = BuildProposal(ReadPlannerProposal(), StationForPrinting());
     SetPageSink(previous);
     return recorded;
 }

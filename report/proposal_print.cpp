@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The planner window's Print command: the plan on the window, drawn and handed to the page sink.
+#include "app/shell/app_paths.h"
 #include "app/shell/commands.h"
 #include "app/shell/planner_ids.h"
 #include "app/toolkit/ez.h"
 #include "dates/date_pickers.h"
 #include "dates/dates.h"
+#include "msgbox/markup_literal.h"
 #include "msgbox/message_dialog.h"
 #include "prefs/options.h"
 #include "report/planner_proposal.h"
 #include "report/print_readiness.h"
 #include "report/proposal.h"
+#include "report/station_for_page.h"
 
 using namespace qm;
 
@@ -44,7 +47,16 @@ std::optional<std::string> WhyPlannerCannotPrint() {
                             EZ_GETTEXT(kForm, kTotal)});
 }
 
+StationOnPage StationForPrinting() {
+    StationForPage station = LoadStationForPage(Paths().settingsFile);
+    if (!station.logoProblem.empty())
+        ShowNotice(kLogoLeftOutTitle, "The station's logo is left out of the proposal.",
+                   MarkupLiteral(station.logoFile) + ": " + MarkupLiteral(station.logoProblem) + "|" +
+                       kLogoLeftOutAdvice);
+    return std::move(station.page);
+}
+
 void PrintProposal() {
-    if (BuildProposal(ReadPlannerProposal())) return;
+    if (BuildProposal(ReadPlannerProposal(), StationForPrinting())) return;
     ShowNotice(kPrinterErrorTitle, kPrinterErrorText1, kPrinterErrorText2);
 }

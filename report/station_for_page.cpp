@@ -10,7 +10,11 @@ StationForPage LoadStationForPage(const std::string& settingsFile) {
     station.page.footerFields = FooterFields(details);
     LogoRead logo = ReadLogoForPage(details.logo);
     station.page.logo = std::move(logo.logo);
-    if (!logo.problem.empty())
-        station.logoProblem = "the logo " + details.logo + " is left out: " + logo.problem;
+    station.logoFile = details.logo;
+    station.logoProblem = logo.problem;
     return station;
+}
+
+std::string LogoLeftOutLine(const StationForPage& station) {
+    return "the logo " + station.logoFile + " is left out: " + station.logoProblem;
 }

@@ -7,9 +7,13 @@
 
 struct StationForPage {
     StationOnPage page;
-    // Why the logo that is set is left out (program text naming the file); empty when it is drawn
-    // or none is set.
+    // The logo file that is set, and why it is left out of the page (empty when it is drawn or
+    // none is set); program text.
+    std::string logoFile;
     std::string logoProblem;
 };
 
 StationForPage LoadStationForPage(const std::string& settingsFile);
+
+// The one line for standard error: "the logo FILE is left out: WHY".
+std::string LogoLeftOutLine(const StationForPage& station);

@@ -54,7 +54,9 @@ LogoRead ReadStationLogo(const std::string& path, int maxWidth, int maxHeight) {
     const QSize own = reader.size();
     if (!own.isValid() || own.isEmpty()) return Problem("the picture cannot be read");
     // A picture that is decoded whole before it is scaled must fit in memory first.
-    const bool decodesScaled = reader.supportsOption(QImageIOHandler::ScaledSize);
+    // (JPEG is decoded at a fraction of its size, a drawing at the size it is drawn; a PNG is
+    // decoded whole and scaled afterwards.)
+    const bool decodesScaled = reader.format() != "png";
     if (!decodesScaled && static_cast<long long>(own.width()) * own.height() > kLogoMaxDecodedPixels)
         return Problem("the picture is too large (" + SizeText(own) + ")");
 

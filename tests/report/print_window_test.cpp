@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Print from the real planner window: what the proposal reads back from the window's texts,
 // where the page goes, and the notice when it has nowhere to go.
+#include "msgbox/markup_literal.h"
 #include "msgbox/message_dialog.h"
 #include "msgbox/message_dialog_state.h"
 #include "report/planner_proposal.h"
@@ -11,6 +12,9 @@
 #include "tests/report/proposal_fixture.h"
 
 #include <QWidget>
+
+#include <filesystem>
+#include <variant>
 
 using namespace qm;
 
@@ -114,6 +118,29 @@ TEST_F(PrintFromPlanner, APageWithNowhereToGoIsToldAsAPrinterError) {
     EXPECT_EQ(shown.text1, "Unable to initialize the document");
     EXPECT_EQ(shown.text2, "One of the required helper programs may be missing");
     EXPECT_TRUE(eztest::FormExists(kForm)); // the planner stays as it was
+}
+
+TEST_F(PrintFromPlanner, TheStationsDetailsReachThePageAndALogoThatCannotBeReadIsToldAndLeftOut) {
+    const std::string folder = data.file("logo.png");
+    std::filesystem::create_directory(folder);
+    setting("Station", "Logo", folder);
+    setting("Station", "Name", "WQMK {101.5}");
+    setting("Station", "RepEmail", "pat@wqmk.example");
+    open();
+    PageCapture capture;
+    MessageDialogState shown;
+    eztest::OnModal(kMessageDialogForm, [&] {
+        shown = MessageDialog();
+        EZ_UNLOADFORM(kMessageDialogForm);
+    });
+    eztest::ClickMenu(kForm, kMenuPrint);
+    EXPECT_EQ(shown.title, "Logo Left Out");
+    EXPECT_NE(shown.text2.find(MarkupLiteral(folder)), std::string::npos) << shown.text2;
+    EXPECT_NE(shown.text2.find("it is a folder, not a file"), std::string::npos) << shown.text2;
+    ASSERT_EQ(capture.pages.size(), 1u) << "the page is printed without the logo";
+    EXPECT_TRUE(FindText(capture.pages[0], "WQMK {101.5} \xB7 pat@wqmk.example"));
+    for (const PageOperation& operation : capture.pages[0].operations)
+        EXPECT_FALSE(std::holds_alternative<PageImage>(operation));
 }
 
 TEST_F(PrintFromPlanner, ThePreviewOpensModalOverThePlanner) {
