@@ -69,7 +69,9 @@ LogoRead ReadStationLogo(const std::string& path, int maxWidth, int maxHeight) {
     QByteArray png;
     QBuffer out(&png);
     out.open(QIODevice::WriteOnly);
-    if (!image.save(&out, "PNG")) return Problem("the picture cannot be converted");
+    // Stored without compression: the bytes live only until the page is drawn, and the PDF
+    // compresses the picture itself.
+    if (!image.save(&out, "PNG", 100)) return Problem("the picture cannot be converted");
     return {StationLogo{png.toStdString(), image.width(), image.height()}, {}};
 }
 

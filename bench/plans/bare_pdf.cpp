@@ -2,12 +2,16 @@
 // The yardstick of the plans benchmark: a bare Qt program that writes N one-page US Letter PDFs,
 // each with the given numbers of rectangles and lines and the texts of TEXTS in Arial (Liberation
 // Sans), one file each, and nothing else: no settings, no profiles, no windows. TEXTS holds a line
-// per text: its size in points, "b" or "r" (bold or regular), a blank and the text in UTF-8.
-//   usage: bare_pdf OUTDIR N RECTS LINES TEXTS
+// per text: its size in points, "b" or "r" (bold or regular), a blank and the text in UTF-8. With
+// LOGO, each page also reads that picture, scaled as the proposal's logo is (to fit 900 x 330
+// pixels), and draws it at the top left.
+//   usage: bare_pdf OUTDIR N RECTS LINES TEXTS [LOGO]
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -17,8 +21,8 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    if (argc != 6) {
-        std::fputs("usage: bare_pdf OUTDIR N RECTS LINES TEXTS\n", stderr);
+    if (argc != 6 && argc != 7) {
+        std::fputs("usage: bare_pdf OUTDIR N RECTS LINES TEXTS [LOGO]\n", stderr);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -61,6 +65,14 @@ int main(int argc, char** argv) {
             painter.setFont(text.font);
             painter.drawText(QPointF((0.5 + 1.2 * (line % 6)) * inch, (0.5 + 0.07 * line) * inch), text.text);
             ++line;
+        }
+        if (argc == 7) {
+            QImageReader reader(QString::fromLocal8Bit(argv[6]));
+            reader.setScaledSize(reader.size().scaled(900, 330, Qt::KeepAspectRatio));
+            const QImage logo = reader.read();
+            if (logo.isNull()) return 1;
+            painter.setRenderHint(QPainter::LosslessImageRendering);
+            painter.drawImage(QRectF(0.5 * inch, 0.15 * inch, logo.width() * 2.0, logo.height() * 2.0), logo);
         }
         if (!painter.end()) return 1;
     }
