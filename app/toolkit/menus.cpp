@@ -105,7 +105,9 @@ void EZ_SETSUBMENU(int32_t menu, int32_t itemId, int32_t subMenu) {
     if (!owner || !sub || !sub->menu) return;
     if (QAction* action = owner->find(itemId)) {
         action->setMenu(sub->menu);
-        if (owner->bar) sub->menu->setParent(owner->bar, sub->menu->windowFlags());
+        // The drop-down belongs to the bar or menu it hangs from, and goes with it.
+        QWidget* parent = owner->bar ? static_cast<QWidget*>(owner->bar) : owner->menu;
+        sub->menu->setParent(parent, sub->menu->windowFlags());
         sub->form = owner->form;
     }
 }
