@@ -27,7 +27,8 @@ namespace {
 
 const ControlDesign& Design(int32_t id) {
     const auto controls = StationControls();
-    return *std::find_if(controls.begin(), controls.end(), [id](const ControlDesign& c) { return c.id == id; });
+    return *std::find_if(controls.begin(), controls.end(),
+                         [id](const ControlDesign& c) { return c.id == id; });
 }
 
 void CreateControl(const ControlDesign& c) {
@@ -41,7 +42,8 @@ void CreateControl(const ControlDesign& c) {
 // What a field holds, as it is kept: a line break pasted into it counts as a space.
 std::string FieldText(int32_t id) {
     std::string text = EZ_GETTEXT(kForm, id);
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
     return text;
 }
 
@@ -137,7 +139,8 @@ bool SaveStationDialog() {
     const std::string& file = Paths().settingsFile;
     std::string reason;
     if (!SaveStationDetails(file, details, reason)) {
-        ShowNotSaved("The station's details could not be written to " + MarkupLiteral(file + ": " + reason) + ".",
+        ShowNotSaved("The station's details could not be written to " + MarkupLiteral(file + ": " + reason) +
+                         ".",
                      "The file on disk is unchanged.");
         return false;
     }

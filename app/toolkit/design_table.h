@@ -6,7 +6,19 @@
 #include <cstdint>
 #include <string>
 
-enum class EzControlKind { Label, Text, Button, CheckBox, Radio, Frame, Combo, Date, Slider, RichText, Picture };
+enum class EzControlKind {
+    Label,
+    Text,
+    Button,
+    CheckBox,
+    Radio,
+    Frame,
+    Combo,
+    Date,
+    Slider,
+    RichText,
+    Picture
+};
 
 // Text is the caption, a combo box's "|"-separated items, a date picker's format or a picture's
 // name ("" for none); a slider and a rich-text view take none.

@@ -123,10 +123,11 @@ void EZ_ADDPICTTOIMGLIST(int32_t list, const std::string& picture, int32_t trans
 
 void EzSetPicture(const std::string& form, int32_t id, const std::string& encodedImage) {
     Control* control = findControl(form, id);
-    auto* label = control && control->kind == Kind::Picture ? qobject_cast<QLabel*>(control->widget.data())
-                                                              : nullptr;
+    auto* label =
+        control && control->kind == Kind::Picture ? qobject_cast<QLabel*>(control->widget.data()) : nullptr;
     if (!label) return;
-    const QPixmap picture = encodedImage.empty() ? QPixmap() : fittedPicture(encodedImage, label->contentsRect().size());
+    const QPixmap picture =
+        encodedImage.empty() ? QPixmap() : fittedPicture(encodedImage, label->contentsRect().size());
     if (picture.isNull())
         label->clear();
     else

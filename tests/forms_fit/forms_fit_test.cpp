@@ -100,8 +100,9 @@ Fit labelFit(const QLabel* label) {
     Fit fit = fitIn("label", label, label->text(), label->text(), area);
     if (label->wordWrap()) {
         // A label that wraps its text needs the room of the lines it breaks it into.
-        const QRect laidOut = QFontMetrics(label->font())
-                                  .boundingRect(QRect(0, 0, area.width(), 100000), Qt::TextWordWrap, label->text());
+        const QRect laidOut =
+            QFontMetrics(label->font())
+                .boundingRect(QRect(0, 0, area.width(), 100000), Qt::TextWordWrap, label->text());
         const QSize around = label->size() - area.size();
         fit.needWidth = laidOut.width() + around.width();
         fit.needHeight = laidOut.height() + around.height();

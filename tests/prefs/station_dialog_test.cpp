@@ -25,8 +25,8 @@
 using namespace sc;
 
 void PrintTo(const StationDetails& d, std::ostream* out) {
-    *out << '{' << d.logo << " | " << d.name << " | " << d.address << " | " << d.phone << " | " << d.web << " | "
-         << d.repEmail << " | " << d.repPhone << '}';
+    *out << '{' << d.logo << " | " << d.name << " | " << d.address << " | " << d.phone << " | " << d.web
+         << " | " << d.repEmail << " | " << d.repPhone << '}';
 }
 
 namespace {
@@ -72,7 +72,8 @@ constexpr std::array<std::pair<int32_t, std::string StationDetails::*>, 7> kFiel
 TEST_F(StationDialogWindow, PlanMenuOpensItWithTheStoredDetails) {
     // The item sits right after Options, with an access key of its own in the Plan menu.
     const auto menus = qm::PlannerMenus();
-    const auto options = std::find_if(menus.begin(), menus.end(), [](auto& m) { return m.id == qm::kMenuOptions; });
+    const auto options =
+        std::find_if(menus.begin(), menus.end(), [](auto& m) { return m.id == qm::kMenuOptions; });
     ASSERT_NE(options + 1, menus.end());
     EXPECT_EQ((options + 1)->id, qm::kMenuStation);
     EXPECT_STREQ((options + 1)->caption, "Stat&ion && Contact...");
@@ -80,7 +81,8 @@ TEST_F(StationDialogWindow, PlanMenuOpensItWithTheStoredDetails) {
     std::string keys;
     for (const auto& m : menus) {
         const std::string caption = m.caption;
-        for (std::size_t at = caption.find('&'); m.menu == 1 && at != std::string::npos && at + 1 < caption.size();
+        for (std::size_t at = caption.find('&');
+             m.menu == 1 && at != std::string::npos && at + 1 < caption.size();
              at = caption.find('&', at + 2))
             if (caption[at + 1] != '&') keys += static_cast<char>(std::tolower(caption[at + 1]));
     }
@@ -110,7 +112,8 @@ TEST_F(StationDialogWindow, PlanMenuOpensItWithTheStoredDetails) {
 TEST_F(StationDialogWindow, TypingEnablesSaveAndSaveStoresEveryDetail) {
     openPlanner();
     const std::string logo = pngLogo("logo.png", 30, 10);
-    StationDetails expected{logo, "WQMK", "12 Main St", "555-0100", "wqmk.example", "pat@wqmk.example", "555-0199"};
+    StationDetails expected{logo,      "WQMK", "12 Main St", "555-0100", "wqmk.example", "pat@wqmk.example",
+                            "555-0199"};
     inStation([&] {
         for (const auto& [id, detail] : kFields) {
             enter(kForm, id, expected.*detail);
@@ -249,10 +252,12 @@ TEST_F(StationDialogWindow, ASettingsFileThatCannotBeWrittenIsToldAndKeepsTheDia
 
 TEST_F(StationDialogWindow, LogoPreviewShowsThePictureOrSaysWhyNot) {
     const std::string wide = pngLogo("wide.png", 300, 100);
-    const std::string svg = data.write("logo.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20'>"
-                                                    "<rect width='40' height='20' fill='red'/></svg>");
+    const std::string svg =
+        data.write("logo.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20'>"
+                               "<rect width='40' height='20' fill='red'/></svg>");
     std::filesystem::create_directory(data.path() / "folder");
-    const std::string corrupt = data.write("corrupt.png", std::string("\x89PNG\r\n\x1a\n", 8) + "not a picture");
+    const std::string corrupt =
+        data.write("corrupt.png", std::string("\x89PNG\r\n\x1a\n", 8) + "not a picture");
     const std::string text = data.write("notes.png", "Station notes, not a picture.\n");
     const std::string huge = data.write("huge.png", HugePngBytes());
     const std::string fifo = data.file("fifo.png");
