@@ -400,10 +400,15 @@ TEST_F(StationDialogWindow, BrowseFillsTheLogoFieldAndThePreview) {
         return answerGiven;
     });
     openPlanner();
+    answer(1); // the too long path's notice
     inStation([&] {
         ASSERT_FALSE(preview().isNull());
         EXPECT_GT(preview().width(), preview().height());
         answerGiven = ""; // cancelled: nothing changes
+        eztest::Click(kForm, kBrowse);
+        EXPECT_EQ(field(kLogo), first);
+        EXPECT_FALSE(saveEnabled());
+        answerGiven = "/" + std::string(999, 'p') + ".png"; // a path the file cannot keep: refused, not cut
         eztest::Click(kForm, kBrowse);
         EXPECT_EQ(field(kLogo), first);
         EXPECT_FALSE(saveEnabled());
@@ -415,9 +420,11 @@ TEST_F(StationDialogWindow, BrowseFillsTheLogoFieldAndThePreview) {
         EXPECT_LT(preview().width(), preview().height());
         eztest::Click(kForm, kSave);
     });
-    ASSERT_EQ(startFolders.size(), 2U);
+    ASSERT_EQ(startFolders.size(), 3U);
     EXPECT_EQ(startFolders[0], data.path().string()); // the folder of the logo set
     EXPECT_EQ(saved().logo, chosen);
+    ASSERT_EQ(titles.size(), 1U);
+    EXPECT_EQ(titles[0], "Logo Not Chosen");
 }
 
 TEST_F(StationDialogWindow, KeysTabOrderAndNames) {
