@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prefs/station_details.h"
 
+#include "app/settings/profile_lines.h"
 #include "app/settings/settings_file.h"
+#include "plan/plan_file.h"
 
 const std::vector<StationKey>& StationKeys() {
     static const std::vector<StationKey> keys{
@@ -20,10 +22,23 @@ StationDetails LoadStationDetails(const std::string& settingsFile) {
     return details;
 }
 
+bool StationValueFits(const std::string& value) {
+    return StoredPlanText(value).size() <= kStationValueMax;
+}
+
 bool SaveStationDetails(const std::string& settingsFile, const StationDetails& details, std::string& reason) {
     SettingsBatch batch(settingsFile);
-    for (const StationKey& key : StationKeys())
-        PutIni(settingsFile, kStationSection, key.key, details.*key.field);
+    for (const StationKey& key : StationKeys()) {
+        const std::string& value = details.*key.field;
+        // An unchanged detail keeps its line, even one longer than a value written now may be.
+        if (GETINI(settingsFile, kStationSection, key.key, "") == TrimSpaces(value)) continue;
+        if (!StationValueFits(value)) {
+            reason = "the " + std::string(key.key) + " detail is longer than the " +
+                     std::to_string(kStationValueMax) + " characters the file keeps of a value";
+            return false; // the batch, not committed, writes nothing
+        }
+        PutIni(settingsFile, kStationSection, key.key, StoredPlanText(value));
+    }
     const bool saved = batch.Commit();
     reason = saved ? std::string() : batch.Reason();
     return saved;

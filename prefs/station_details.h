@@ -2,6 +2,9 @@
 #pragma once
 // The station's and the rep's details that the proposal carries: kept in the settings file's
 // section "Station", all optional and empty by default.
+#include "app/settings/settings_file.h"
+
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -27,9 +30,17 @@ const std::vector<StationKey>& StationKeys();
 inline constexpr const char* kStationSection = "Station";
 
 StationDetails LoadStationDetails(const std::string& settingsFile);
-// Stores every detail in one replacement of the file. False, with the reason for the user, when
-// the file could not be written; it is then as it was.
+// Stores the details in one replacement of the file, each so that it reads back as it was (without
+// outer spaces): a text that begins and ends with the same quote is kept inside another pair.
+// A detail that is stored as it is already is left untouched. False, with the reason for the user,
+// when the file could not be written or a changed detail is too long to be kept whole; the file
+// is then as it was.
 bool SaveStationDetails(const std::string& settingsFile, const StationDetails& details, std::string& reason);
+
+// The most bytes of a value the settings file keeps.
+inline constexpr std::size_t kStationValueMax = SettingsBuffers::kWriteValue - 1;
+// Whether a detail is kept whole: its stored form, quotes included, is no longer than that.
+bool StationValueFits(const std::string& value);
 
 // The details of the footer line that are set, in the order they are joined: the station's
 // name, address, phone and web address, the rep's e-mail and phone.

@@ -11,12 +11,13 @@ struct HelpTopic {
 };
 
 // The context numbers that the program's windows ask for (F1 and the Help buttons).
-constexpr std::array<HelpTopic, 7> kHelpTopics{{
+constexpr std::array<HelpTopic, 8> kHelpTopics{{
     {10, "client.html"},
     {15, "main-window.html"},
     {20, "profiles.html"},
     {35, "budget.html"},
     {60, "options.html"},
+    {65, "station.html"},
     {80, "toolbar.html"},
     {105, "profile-editor.html"},
 }};

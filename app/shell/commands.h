@@ -8,6 +8,7 @@ void PrintProposal();
 void ShowProfileEditor(const std::string& parent);
 void ClearPlan();
 void ShowOptionsDialog(const std::string& parent);
+void ShowStationDialog(const std::string& parent);
 void RebuildProfiles();
 void ShowAbout(const std::string& parent);
 void GETHELP(int32_t& command, int32_t& topic);

@@ -9,6 +9,8 @@ using FormEventRoutine = void (*)(int32_t& id, int32_t& message, int32_t& value,
 
 void DesignOptionsDialog(); // "PO"
 void OptionsDialogEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
+void DesignStationDialog(); // "SC"
+void StationDialogEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
 void DesignProfileEditor(); // "UF"
 void ProfileEditorEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel);
 void DesignAbout(); // "AB"

@@ -186,6 +186,11 @@ bool IsPlanField(int32_t id) {
 void PlannerEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel) {
     if (id == 0) return PlannerFormEvents(id, message, cancel);
     if (id >= kMenuPlan && id <= kMenuLastRecentPlan) return PlannerMenuEvents(id, message);
+    // The station's details, kept in the settings file, not in the plan.
+    if (id == kMenuStation) {
+        if (message == kEzClick) ShowStationDialog(kForm);
+        return;
+    }
     // The plan's hand-offs: the monthly table and the proposal by e-mail.
     if (id == kMenuExportTable || id == kMenuSendByEmail) {
         if (message == kEzClick) id == kMenuExportTable ? ExportMonthlyTable() : SendProposalByEmail();

@@ -26,7 +26,7 @@ constexpr int32_t kMenuNewPlan = 9135, kMenuOpenPlan = 9140, kMenuSavePlan = 914
                   kMenuLastRecentPlan = 9179;
 
 // The station's details and the plan's hand-offs.
-constexpr int32_t kMenuExportTable = 9190, kMenuSendByEmail = 9195;
+constexpr int32_t kMenuStation = 9185, kMenuExportTable = 9190, kMenuSendByEmail = 9195;
 
 constexpr int32_t MonthField(int month) {
     return kProfile + 5 * month;

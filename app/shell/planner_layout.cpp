@@ -81,6 +81,7 @@ constexpr MenuDesign kMenus[] = {
     {9020, "-", 1},
     {9025, "&Options", 1},
     // The station's details and the plan's hand-offs.
+    {9185, "Stat&ion && Contact...", 1},
     {9190, "Expor&t Monthly Table...", 1},
     {9195, "Send Proposal by E-&mail...", 1},
     {9030, "-", 1},

@@ -70,6 +70,7 @@ struct FormRoutines {
 constexpr FormRoutines kForms[] = {
     {"QM", DesignPlanner, PlannerEvents},
     {"PO", DesignOptionsDialog, OptionsDialogEvents},
+    {"SC", DesignStationDialog, StationDialogEvents},
     {"UF", DesignProfileEditor, ProfileEditorEvents},
     {"AB", DesignAbout, AboutEvents},
     {"ZD", DesignDownloadWindow, DownloadWindowEvents},

@@ -243,6 +243,8 @@ void EZ_SETSELVAL(int32_t editHandle, int32_t start, int32_t end) {
 
 int32_t EZ_SENDMESSAGE(const std::string& form, int32_t id, int32_t message, int32_t wParam, int32_t lParam) {
     if (message == kEmSetSel) setSelection(widgetAs<QLineEdit>(form, id), wParam, lParam);
+    if (message == kEmLimitText)
+        if (auto* edit = widgetAs<QLineEdit>(form, id)) edit->setMaxLength(wParam > 0 ? wParam : 32767);
     return 0;
 }
 

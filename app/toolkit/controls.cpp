@@ -44,10 +44,12 @@ QString labelText(const std::string& text, const std::string& props) {
     return shown;
 }
 
-// A label of several lines grows downwards until every line shows.
+// A label of several lines (or one that wraps its text) grows downwards until every line shows.
 void fitLabelHeight(QLabel* label) {
     const QFontMetrics metrics(label->font());
-    const int needed = static_cast<int>(label->text().count(QLatin1Char('\n')) + 1) * metrics.height();
+    const int needed = label->wordWrap()
+                           ? label->heightForWidth(label->width())
+                           : static_cast<int>(label->text().count(QLatin1Char('\n')) + 1) * metrics.height();
     if (needed > label->height()) label->resize(label->width(), needed);
 }
 
@@ -154,6 +156,7 @@ void EZ_LABEL(int32_t id, float col, float row, float width, float height, const
         align |= has(props, 'C') ? Qt::AlignHCenter : has(props, 'R') ? Qt::AlignRight : Qt::AlignLeft;
         label->setAlignment(align);
         label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(has(props, 'W'));
         return label;
     });
     if (control) fitLabelHeight(qobject_cast<QLabel*>(control->widget.data()));
@@ -299,6 +302,7 @@ void EZ_PICTURE(int32_t id, float col, float row, float width, float height, con
         auto it = state().pictures.find(picture);
         if (it != state().pictures.end()) label->setPixmap(it->second);
         label->setAlignment(Qt::AlignCenter);
+        if (has(props, 'E')) label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         return label;
     });
 }

@@ -36,5 +36,8 @@ void EzCreateControl(EzControlKind kind, int32_t id, float col, float row, float
     case EzControlKind::RichText:
         EZ_RICHTEXT1(id, col, row, width, height, props);
         break;
+    case EzControlKind::Picture:
+        EZ_PICTURE(id, col, row, width, height, text, props);
+        break;
     }
 }

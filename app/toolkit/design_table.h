@@ -6,10 +6,22 @@
 #include <cstdint>
 #include <string>
 
-enum class EzControlKind { Label, Text, Button, CheckBox, Radio, Frame, Combo, Date, Slider, RichText };
+enum class EzControlKind {
+    Label,
+    Text,
+    Button,
+    CheckBox,
+    Radio,
+    Frame,
+    Combo,
+    Date,
+    Slider,
+    RichText,
+    Picture
+};
 
-// Text is the caption, a combo box's "|"-separated items or a date picker's format; a slider and a
-// rich-text view take none.
+// Text is the caption, a combo box's "|"-separated items, a date picker's format or a picture's
+// name ("" for none); a slider and a rich-text view take none.
 void EzCreateControl(EzControlKind kind, int32_t id, float col, float row, float width, float height,
                      const std::string& text, const std::string& props);
 

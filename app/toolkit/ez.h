@@ -12,13 +12,15 @@
 //   forms     C centred (over the parent form, else on the screen), M modal (EZ_FORM returns after
 //             the form is unloaded); every form keeps the size it is given (no resizing by the user)
 //   labels    C centred text, R right-aligned, L left-aligned (default); "|" in the text starts a
-//             new line, except with P: the text is shown as given, lines end at "\n" only
+//             new line, except with P: the text is shown as given, lines end at "\n" only; W wraps
+//             long lines at word breaks within the label's width
 //   text      E sunken edit frame, T tab stop, U upper case only; a field with neither E nor T is a
 //   fields    read-only display; N centres the number it shows
 //   lists     T tab stop (a drop-down list of fixed items)
 //   buttons   T tab stop, A Enter presses the button while it has the focus (drawn as the default)
 //   sliders   "=U" a horizontal slider with ticks below
 //   dates     "T{MM/DD/YYYY}" a date picker with a calendar; "TU{YYYY}" a year with arrows
+//   pictures  E sunken frame
 // Letters not listed are accepted and ignored.
 #include <cstdint>
 #include <functional>
@@ -169,6 +171,7 @@ void EZ_SETDATETIME(const std::string& form, int32_t id, int32_t month, int32_t 
 void EZ_GETSELVAL(int32_t editHandle, int32_t& start, int32_t& end);
 void EZ_SETSELVAL(int32_t editHandle, int32_t start, int32_t end);
 constexpr int32_t kEmSetSel = 0x00B1;
+constexpr int32_t kEmLimitText = 0x00C5; // wParam: the most characters a text field takes (typed or pasted)
 int32_t EZ_SENDMESSAGE(const std::string& form, int32_t id, int32_t message, int32_t wParam, int32_t lParam);
 
 // Rich text. Mode 1 texts are RTF, shown through the converter set with EzSetRichTextReader.
@@ -209,6 +212,10 @@ constexpr int32_t EzRgb(int r, int g, int b) {
     return r | (g << 8) | (b << 16);
 }
 void EZ_ADDPICTTOIMGLIST(int32_t list, const std::string& picture, int32_t transparentRgb);
+// Shows a picture given as the bytes of an image file (PNG, JPEG, SVG, ...) in a picture control,
+// scaled to fit inside it with its proportions kept. Empty bytes, or bytes that are no picture,
+// leave the control empty.
+void EzSetPicture(const std::string& form, int32_t id, const std::string& encodedImage);
 
 // --- Owner-drawn buttons (inside kEzOwnerDraw, with the event's value) ----------------------------
 void EZ_DRAWCOLORBUTTON(const std::string& form, int32_t id, int32_t drawHandle, int32_t face, int32_t text,

@@ -3,10 +3,13 @@
 // ":/ez/NAME.png" or ".svg"); other names are files in the image folder beside the program.
 #include "app/toolkit/internal/state.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QLabel>
 #include <QPainter>
 
 namespace ez {
@@ -32,6 +35,24 @@ QPixmap loadPixmap(const std::string& nameWithOptions) {
         path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + toQt(state().imageFolder) +
                QLatin1Char('/') + path;
     return QPixmap(path);
+}
+
+// The picture in `encoded` scaled to fit `box` with its proportions kept; null when the bytes are
+// no picture. Readers that can decode at a smaller size do so, so a large picture is never
+// decoded whole for a small control.
+QPixmap fittedPicture(const std::string& encoded, const QSize& box) {
+    QByteArray bytes = QByteArray::fromStdString(encoded);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize own = reader.size();
+    if (!own.isValid() || own.isEmpty() || box.isEmpty()) return {};
+    const QSize drawn = own.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    if (reader.supportsOption(QImageIOHandler::ScaledSize)) reader.setScaledSize(drawn);
+    QImage image = reader.read();
+    if (image.isNull()) return {};
+    if (image.size() != drawn) image = image.scaled(drawn, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QPixmap::fromImage(image);
 }
 
 std::string newReference(const char* prefix) {
@@ -98,4 +119,17 @@ void EZ_ADDPICTTOIMGLIST(int32_t list, const std::string& picture, int32_t trans
     for (int x = 0; x + size <= strip.width(); x += size)
         state().imageLists[list].push_back(
             QPixmap::fromImage(strip.copy(x, 0, size, std::min(size, strip.height()))));
+}
+
+void EzSetPicture(const std::string& form, int32_t id, const std::string& encodedImage) {
+    Control* control = findControl(form, id);
+    auto* label =
+        control && control->kind == Kind::Picture ? qobject_cast<QLabel*>(control->widget.data()) : nullptr;
+    if (!label) return;
+    const QPixmap picture =
+        encodedImage.empty() ? QPixmap() : fittedPicture(encodedImage, label->contentsRect().size());
+    if (picture.isNull())
+        label->clear();
+    else
+        label->setPixmap(picture);
 }

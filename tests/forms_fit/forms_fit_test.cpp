@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of the program's designed forms shows whole: each label, button, check box, radio
-// and frame title of the planner, the options dialog, the About dialog (both pages) and the
-// profile editor is at least as wide and as high as its text needs in the font it shows it in.
+// and frame title of the planner, the options dialog, the station dialog, the About dialog (both
+// pages) and the profile editor is at least as wide and as high as its text needs in the font it
+// shows it in.
 #include "app/about/about.h"
 #include "app/about/about_ids.h"
 #include "app/settings/settings_file.h"
@@ -16,6 +17,7 @@
 #include "plan/profile_editor.h"
 #include "prefs/options.h"
 #include "prefs/options_layout.h"
+#include "prefs/station_layout.h"
 #include "tests/planner/planner_fixture.h"
 
 #include <QCheckBox>
@@ -95,7 +97,17 @@ Fit labelFit(const QLabel* label) {
         indent = QFontMetrics(label->font()).horizontalAdvance(QLatin1Char('x')) / 2;
     if (indent > 0 && (label->alignment() & (Qt::AlignLeft | Qt::AlignRight)))
         area.setWidth(area.width() - indent);
-    return fitIn("label", label, label->text(), label->text(), area);
+    Fit fit = fitIn("label", label, label->text(), label->text(), area);
+    if (label->wordWrap()) {
+        // A label that wraps its text needs the room of the lines it breaks it into.
+        const QRect laidOut =
+            QFontMetrics(label->font())
+                .boundingRect(QRect(0, 0, area.width(), 100000), Qt::TextWordWrap, label->text());
+        const QSize around = label->size() - area.size();
+        fit.needWidth = laidOut.width() + around.width();
+        fit.needHeight = laidOut.height() + around.height();
+    }
+    return fit;
 }
 
 QStyleOptionButton buttonOption(const QAbstractButton* button) {
@@ -257,6 +269,13 @@ const FormCase kCases[] = {
     {"OptionsDialog",
      [](Seen& seen) { lookInside(po::kForm, seen, [] { eztest::ClickMenu(qm::kForm, qm::kMenuOptions); }); },
      {"Automatically check for program updates", "United Kingdom pound (\xA3)", "&Save"}},
+    {"StationDialog",
+     [](Seen& seen) {
+         // A logo that cannot be read, so that the preview's status shows a long reason.
+         PutIni(Paths().settingsFile, "Station", "Logo", Paths().settingsFile);
+         lookInside(sc::kForm, seen, [] { eztest::ClickMenu(qm::kForm, qm::kMenuStation); });
+     },
+     {"Rep's e-mail:", "&Browse...", "Logo Preview", "it is not a PNG, JPEG or SVG picture"}},
     {"AboutBothPages",
      [](Seen& seen) {
          lookInside(

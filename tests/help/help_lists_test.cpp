@@ -10,9 +10,9 @@ TEST(HelpTopics, EveryContextNumberOfTheProgramHasItsPage) {
     const struct {
         int32_t context;
         const char* page;
-    } cases[] = {{10, "client.html"},         {15, "main-window.html"}, {20, "profiles.html"},
-                 {35, "budget.html"},         {60, "options.html"},     {80, "toolbar.html"},
-                 {105, "profile-editor.html"}};
+    } cases[] = {{10, "client.html"},  {15, "main-window.html"},    {20, "profiles.html"},
+                 {35, "budget.html"},  {60, "options.html"},        {65, "station.html"},
+                 {80, "toolbar.html"}, {105, "profile-editor.html"}};
     for (const auto& c : cases)
         EXPECT_EQ(HelpPageForContext(c.context), c.page) << c.context;
 }

@@ -29,6 +29,7 @@ class OptionsFixture : public ::testing::Test {
   protected:
     TempFolder data;
     std::vector<std::string> questions; // the first text of every message dialog shown
+    std::vector<std::string> titles;    // and its title
     bool leftOpen = false;              // the dialog was still open when the test's steps ended
     int answers = 0;                    // answers given to answer() and not yet used
 
@@ -108,6 +109,7 @@ class OptionsFixture : public ::testing::Test {
         eztest::OnModal(kMessageDialogForm, [this, button] {
             --answers;
             questions.push_back(EZ_GETTEXT(kMessageDialogForm, kText1Id));
+            titles.push_back(EZ_GETTEXT(kMessageDialogForm, 0));
             if (button == 0)
                 eztest::Key(kMessageDialogForm, EZ_GETFOCUSID(), Qt::Key_Escape);
             else
