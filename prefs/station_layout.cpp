@@ -9,8 +9,8 @@ constexpr EzControlKind T = EzControlKind::Text, P = EzControlKind::Button, L = 
 
 // id, kind, text, column, row, width, height, properties, name
 constexpr ControlDesign kControls[] = {
-    {100, T, "", 14.0F, 1.0F, 20.5F, 1.25F, "ET", "Logo"},
-    {105, P, "&Browse...", 35.5F, 0.875F, 8.5F, 1.5F, "T", "Browse for the logo"},
+    {100, T, "", 14.0F, 1.0F, 19.0F, 1.25F, "ET", "Logo"},
+    {105, P, "&Browse...", 34.0F, 0.875F, 8.5F, 1.5F, "T", "Browse for the logo"},
     {110, T, "", 14.0F, 2.75F, 30.0F, 1.25F, "ET", "Station name"},
     {115, T, "", 14.0F, 4.5F, 30.0F, 1.25F, "ET", "Address"},
     {120, T, "", 14.0F, 6.25F, 30.0F, 1.25F, "ET", "Phone"},
