@@ -6,6 +6,7 @@
 #include "tests/msgbox/dialog_alone.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QProcess>
 #include <QStringList>
 #include <QWidget>
@@ -85,5 +86,7 @@ int main(int argc, char** argv) {
         });
         MarkupMessageBox(q.owner, q.title, q.text, "", "", "*{G,f7}|&Yes|&No", "", q.defaultButton, "C");
     }
+    EZ_UNLOADFORM("OWNER");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return allOk ? 0 : 1;
 }
