@@ -4,7 +4,7 @@
 #include "app/shell/forms.h"
 #include "app/shell/planner.h"
 #include "app/toolkit/ez.h"
-#include "msgbox/message_dialog.h"
+#include "prefs/dialog_events.h"
 #include "prefs/options_dialog.h"
 #include "prefs/options_layout.h"
 
@@ -12,47 +12,18 @@ using namespace po;
 
 namespace {
 
-constexpr int32_t kHelpContextCommand = 15;
-
-void OpenHelp(int32_t topic) {
-    int32_t command = kHelpContextCommand;
-    GETHELP(command, topic);
-}
-
-// Escape does nothing, Enter moves on as Tab does.
-void TranslateKey(int32_t& value) {
-    if (value == kEzKeyEscape)
-        value = 0;
-    else if (value == kEzKeyEnter)
-        value = kEzKeyTab;
-}
-
-void OnCloseRequest(int32_t& cancel) {
-    switch (ConfirmSaveOnExit(kForm, kSave)) {
-    case 1:
-        if (!SavePreferences()) cancel = 1; // told; the dialog stays with the changes
-        break;
-    case 2:
-        break; // No, or nothing to save: close without saving
-    default:
-        // Cancel, and a question put away with Escape or its frame, keep the dialog and its changes.
-        cancel = 1;
-        break;
-    }
-}
-
 void FormEvents(int32_t id, int32_t message, int32_t& cancel) {
-    if (id == kHelpCommand && message == kEzClick) return OpenHelp(PlannerShell().helpContext);
+    if (id == kHelpCommand && message == kEzClick) return OpenDialogHelp(PlannerShell().helpContext);
     if (id != 0) return;
     if (message == kEzLoaded)
         InitOptionsDialog();
     else if (message == kEzClose)
-        OnCloseRequest(cancel);
+        AnswerCloseRequest(kForm, kSave, SavePreferences, cancel);
 }
 
 // The seven check boxes and the three currency radios.
 void SwitchEvents(int32_t id, int32_t message, int32_t& value) {
-    if (message == kEzKey) return TranslateKey(value);
+    if (message == kEzKey) return TranslateDialogKey(value);
     if (message != kEzClick) return;
     if (const int32_t currency = CurrencyOfRadio(id); currency >= 0)
         OptionsDialog().pendingCurrency = currency;
@@ -72,7 +43,7 @@ void RatioFieldEvents(int32_t id, int32_t message, int32_t& value) {
         NormalizeRatios();
         break;
     case kEzKey:
-        TranslateKey(value);
+        TranslateDialogKey(value);
         break;
     case kEzTooltip:
         if (OptionOn(kTipsOn))
@@ -85,7 +56,7 @@ void RatioFieldEvents(int32_t id, int32_t message, int32_t& value) {
 }
 
 void ButtonEvents(int32_t id, int32_t message, int32_t& value) {
-    if (message == kEzKey) return TranslateKey(value);
+    if (message == kEzKey) return TranslateDialogKey(value);
     if (message != kEzClick) return;
     switch (id) {
     case kSave:
@@ -99,7 +70,7 @@ void ButtonEvents(int32_t id, int32_t message, int32_t& value) {
         EZ_UNLOADFORM(kForm);
         break;
     case kHelp:
-        OpenHelp(kHelpTopic);
+        OpenDialogHelp(kHelpTopic);
         break;
     default:
         break;

@@ -4,43 +4,13 @@
 #include "app/shell/forms.h"
 #include "app/shell/planner.h"
 #include "app/toolkit/ez.h"
-#include "msgbox/message_dialog.h"
+#include "prefs/dialog_events.h"
 #include "prefs/station_dialog.h"
 #include "prefs/station_layout.h"
 
 using namespace sc;
 
 namespace {
-
-constexpr int32_t kHelpContextCommand = 15;
-
-void OpenHelp() {
-    int32_t command = kHelpContextCommand;
-    int32_t topic = kHelpTopic;
-    GETHELP(command, topic);
-}
-
-// Escape does nothing, Enter moves on as Tab does.
-void TranslateKey(int32_t& value) {
-    if (value == kEzKeyEscape)
-        value = 0;
-    else if (value == kEzKeyEnter)
-        value = kEzKeyTab;
-}
-
-void OnCloseRequest(int32_t& cancel) {
-    switch (ConfirmSaveOnExit(kForm, kSave)) {
-    case 1:
-        if (!SaveStationDialog()) cancel = 1; // told; the dialog stays with the changes
-        break;
-    case 2:
-        break; // No, or nothing to save: close without saving
-    default:
-        // Cancel, and a question put away with Escape or its frame, keep the dialog and its changes.
-        cancel = 1;
-        break;
-    }
-}
 
 void FieldEvents(int32_t id, int32_t message, int32_t& value) {
     switch (message) {
@@ -52,7 +22,7 @@ void FieldEvents(int32_t id, int32_t message, int32_t& value) {
         if (id == kLogo) ShowLogoPreview();
         break;
     case kEzKey:
-        TranslateKey(value);
+        TranslateDialogKey(value);
         break;
     default:
         break;
@@ -60,7 +30,7 @@ void FieldEvents(int32_t id, int32_t message, int32_t& value) {
 }
 
 void ButtonEvents(int32_t id, int32_t message, int32_t& value) {
-    if (message == kEzKey) return TranslateKey(value);
+    if (message == kEzKey) return TranslateDialogKey(value);
     if (message != kEzClick) return;
     switch (id) {
     case kBrowse:
@@ -77,7 +47,7 @@ void ButtonEvents(int32_t id, int32_t message, int32_t& value) {
         EZ_UNLOADFORM(kForm);
         break;
     case kHelp:
-        OpenHelp();
+        OpenDialogHelp(kHelpTopic);
         break;
     default:
         break;
@@ -89,12 +59,12 @@ void ButtonEvents(int32_t id, int32_t message, int32_t& value) {
 void StationDialogEvents(int32_t& id, int32_t& message, int32_t& value, int32_t& cancel) {
     // The whole dialog has one help topic, whichever of its controls the user turned to.
     if (message == kEzHelpContext) PlannerShell().helpContext = kHelpTopic;
-    if (id == kHelpCommand && message == kEzClick) return OpenHelp();
+    if (id == kHelpCommand && message == kEzClick) return OpenDialogHelp(kHelpTopic);
     if (id >= kLogo && id <= kRepPhone && id != kBrowse) return FieldEvents(id, message, value);
     if (id == kBrowse || id == kSave || id == kCancel || id == kHelp) return ButtonEvents(id, message, value);
     if (id != 0) return;
     if (message == kEzLoaded)
         InitStationDialog();
     else if (message == kEzClose)
-        OnCloseRequest(cancel);
+        AnswerCloseRequest(kForm, kSave, SaveStationDialog, cancel);
 }
